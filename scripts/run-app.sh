@@ -1,0 +1,20 @@
+#!/bin/sh
+# Starts one of the suite's programs under Wine. With a display it simply runs; without one
+# it runs under Xvfb, saves a screenshot as <build>/screenshot-<app>.png and ends.
+#   run-app.sh <build folder> dirvista|renamory
+set -e
+build=$1; app=$2; shots=${3:-$1}
+here=$(cd "$(dirname "$0")" && pwd)
+case "$app" in
+  dirvista|Dirvista) exe="$build/Dirvista.exe"; name=dirvista ;;
+  renamory|Renamory) exe="$build/Renamory.exe"; name=renamory ;;
+  *) echo "APP must be dirvista or renamory" >&2; exit 2 ;;
+esac
+: "${WINEPREFIX:=$build/wineprefix-run}"
+export WINEPREFIX
+if [ -n "$DISPLAY" ] && [ -z "$ORVANA_SCREENSHOT" ]; then
+  exec sh "$here/wine-run.sh" "$exe"
+fi
+shot="$shots/screenshot-$name.png"
+xvfb-run -a -s "-screen 0 1280x1024x24" sh "$here/screenshot.sh" "$exe" "$shot" "${ORVANA_RUN_SECONDS:-6}"
+echo "screenshot: $shot"
