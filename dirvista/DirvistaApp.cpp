@@ -1,0 +1,1 @@
+// The folder size viewer application object lives here (start-up follows).

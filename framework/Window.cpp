@@ -1,0 +1,178 @@
+#include "framework/Window.h"
+
+#include <vector>
+
+namespace fw {
+
+namespace {
+// The object of a window is kept in a window property: it works alike for dialogs,
+// subclassed controls and windows of other classes, and leaves GWLP_USERDATA free.
+constexpr wchar_t kObjectProperty[] = L"Orvana.CWnd";
+constexpr UINT_PTR kSubclassId = 0x4F52;
+}  // namespace
+
+CWnd::~CWnd() {
+    if (m_hWnd && ::IsWindow(m_hWnd)) {
+        if (m_bSubclassed) UnsubclassWindow();
+        else DetachObject();
+    }
+}
+
+CWnd* CWnd::FromHandle(HWND wnd) {
+    if (!wnd) return nullptr;
+    return static_cast<CWnd*>(::GetPropW(wnd, kObjectProperty));
+}
+
+void CWnd::AttachObject(HWND wnd) {
+    m_hWnd = wnd;
+    ::SetPropW(wnd, kObjectProperty, this);
+}
+
+void CWnd::DetachObject() {
+    if (m_hWnd) ::RemovePropW(m_hWnd, kObjectProperty);
+    m_hWnd = nullptr;
+}
+
+bool CWnd::SubclassWindow(HWND wnd) {
+    if (!wnd || m_hWnd || FromHandle(wnd)) return false;
+    if (!::SetWindowSubclass(wnd, &CWnd::SubclassProc, kSubclassId,
+                             reinterpret_cast<DWORD_PTR>(this)))
+        return false;
+    AttachObject(wnd);
+    m_bSubclassed = true;
+    PreSubclassWindow();
+    return true;
+}
+
+bool CWnd::SubclassDlgItem(UINT id, HWND parent) {
+    return SubclassWindow(::GetDlgItem(parent, static_cast<int>(id)));
+}
+
+void CWnd::UnsubclassWindow() {
+    if (!m_hWnd || !m_bSubclassed) return;
+    ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
+    m_bSubclassed = false;
+    DetachObject();
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                    DWORD_PTR ref) {
+    auto* self = reinterpret_cast<CWnd*>(ref);
+    if (msg == WM_NCDESTROY) {
+        LRESULT r = ::DefSubclassProc(wnd, msg, wp, lp);
+        ::RemoveWindowSubclass(wnd, &CWnd::SubclassProc, kSubclassId);
+        self->m_bSubclassed = false;
+        self->DetachObject();
+        self->PostNcDestroy();
+        return r;
+    }
+    LRESULT result = 0;
+    if (self->HandleMessage(msg, wp, lp, result)) return result;
+    return ::DefSubclassProc(wnd, msg, wp, lp);
+}
+
+bool CWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    const CurrentMessage saved = m_current;
+    m_current = {msg, wp, lp};
+    bool handled = ReflectToChild(msg, wp, lp, result) || OnWndMsg(msg, wp, lp, result);
+    m_current = saved;
+    return handled;
+}
+
+// Notifications and commands go to the sending control's own object first, and only to
+// direct children: a grandchild's notification forwarded by some intermediate window must
+// not be mistaken for one of ours. When the child handles it, the parent does not see it.
+bool CWnd::ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    HWND from = nullptr;
+    UINT reflected = 0;
+    if (msg == WM_NOTIFY && lp) {
+        from = reinterpret_cast<const NMHDR*>(lp)->hwndFrom;
+        reflected = WM_REFLECT_NOTIFY;
+    } else if (msg == WM_COMMAND && lp) {
+        from = reinterpret_cast<HWND>(lp);
+        reflected = WM_REFLECT_COMMAND;
+    } else {
+        return false;
+    }
+    if (!from || from == m_hWnd || ::GetParent(from) != m_hWnd) return false;
+    CWnd* child = FromHandle(from);
+    if (!child) return false;
+    return child->HandleMessage(reflected, wp, lp, result);
+}
+
+bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT CWnd::Default() {
+    if (m_bSubclassed)
+        return ::DefSubclassProc(m_hWnd, m_current.msg, m_current.wp, m_current.lp);
+    return ::DefWindowProcW(m_hWnd, m_current.msg, m_current.wp, m_current.lp);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+std::wstring CWnd::GetWindowText() const {
+    const int length = ::GetWindowTextLengthW(m_hWnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(m_hWnd, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+void CWnd::SetWindowText(const std::wstring& text) const { ::SetWindowTextW(m_hWnd, text.c_str()); }
+
+int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
+
+RECT CWnd::GetClientRect() const {
+    RECT r{};
+    ::GetClientRect(m_hWnd, &r);
+    return r;
+}
+
+RECT CWnd::GetWindowRect() const {
+    RECT r{};
+    ::GetWindowRect(m_hWnd, &r);
+    return r;
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) const {
+    const DWORD style = GetStyle();
+    const DWORD changed = (style & ~remove) | add;
+    if (changed == style) return FALSE;
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
+    if (flags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+    return TRUE;
+}
+
+bool PreTranslate(MSG& msg) {
+    // Collect the chain first: a PreTranslateMessage may destroy windows.
+    std::vector<HWND> chain;
+    for (HWND wnd = msg.hwnd; wnd; wnd = ::GetParent(wnd)) {
+        chain.push_back(wnd);
+        if (!(::GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CHILD)) break;
+    }
+    for (HWND wnd : chain) {
+        if (!::IsWindow(wnd)) continue;
+        if (CWnd* object = CWnd::FromHandle(wnd); object && object->PreTranslateMessage(&msg))
+            return true;
+    }
+    return false;
+}
+
+bool PumpWaitingMessages() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        if (!PreTranslate(msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    return true;
+}
+
+}  // namespace fw

@@ -1,0 +1,1 @@
+// The batch renamer application object lives here (start-up follows).
