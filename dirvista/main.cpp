@@ -1,2 +1,7 @@
-#include <windows.h>
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) { return 0; }
+#include "dirvista/DirvistaApp.h"
+
+static CDirvistaApp theApp;
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    return fw::RunApplication(instance);
+}

@@ -7,6 +7,8 @@ bool Matches(const Route& route, UINT msg, WPARAM wp, LPARAM lp) {
     switch (route.kind) {
     case RouteKind::Message:
         return msg == route.message;
+    case RouteKind::MessageRange:
+        return msg >= route.message && msg <= route.code;
     case RouteKind::Command:
         return msg == WM_COMMAND && LOWORD(wp) == route.id && HIWORD(wp) == route.code;
     case RouteKind::ReflectCommand:

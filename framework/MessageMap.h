@@ -29,15 +29,15 @@ inline constexpr UINT WM_REFLECT_BASE = 0xBC00;
 inline constexpr UINT WM_REFLECT_NOTIFY = WM_REFLECT_BASE + WM_NOTIFY;
 inline constexpr UINT WM_REFLECT_COMMAND = WM_REFLECT_BASE + WM_COMMAND;
 
-enum class RouteKind { Message, Command, Notify, ReflectNotify, ReflectCommand };
+enum class RouteKind { Message, MessageRange, Command, Notify, ReflectNotify, ReflectCommand };
 
 using RouteCall = bool (*)(CWnd& wnd, WPARAM wp, LPARAM lp, LRESULT& result);
 
 struct Route {
     RouteKind kind;
-    UINT message;  // RouteKind::Message
+    UINT message;  // Message; MessageRange: the first message
     UINT id;       // Command, Notify: control id
-    UINT code;     // Command, Notify, Reflect*: notification code
+    UINT code;     // Command, Notify, Reflect*: notification code; MessageRange: the last message
     RouteCall call;
 };
 
@@ -115,6 +115,15 @@ bool CallNotify(CWnd& wnd, WPARAM, LPARAM lp, LRESULT& result) {
 template <auto H>
 constexpr Route OnMessage(UINT message) {
     return {RouteKind::Message, message, 0, 0, &detail::CallMessage<H>};
+}
+template <auto H>
+constexpr Route OnMessageRange(UINT first, UINT last) {
+    return {RouteKind::MessageRange, first, 0, last, &detail::CallMessage<H>};
+}
+// All seven WM_CTLCOLOR* messages (wParam is the control's DC, lParam its window).
+template <auto H>
+constexpr Route OnCtlColor() {
+    return OnMessageRange<H>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC);
 }
 template <auto H>
 constexpr Route OnCommand(UINT id, UINT code = BN_CLICKED) {

@@ -1,2 +1,7 @@
-#include <windows.h>
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) { return 0; }
+#include "renamory/RenamoryApp.h"
+
+static CRenamoryApp theApp;
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    return fw::RunApplication(instance);
+}

@@ -2,7 +2,7 @@
 # One-time set-up of a Wine prefix for the tests and runs (WINEPREFIX must be set).
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
-$WINE wineboot -i
+$WINE wineboot -i || exit 1
 # Wine's own Tahoma and Marlett: otherwise "MS Shell Dlg" falls back to another face.
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
 # A crashing program prints a backtrace and exits instead of opening a dialog and hanging.

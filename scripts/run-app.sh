@@ -16,5 +16,9 @@ if [ -n "$DISPLAY" ] && [ -z "$ORVANA_SCREENSHOT" ]; then
   exec sh "$here/wine-run.sh" "$exe"
 fi
 shot="$shots/screenshot-$name.png"
+# Make the prefix (once) before the clock of the screenshot starts.
+sh "$here/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
+# Services started without a display must not outlive into the X session.
+wineserver -k 2>/dev/null || true
 xvfb-run -a -s "-screen 0 1280x1024x24" sh "$here/screenshot.sh" "$exe" "$shot" "${ORVANA_RUN_SECONDS:-6}"
 echo "screenshot: $shot"

@@ -4,7 +4,10 @@
 #   screenshot.sh <exe> <png> <seconds>
 exe=$1; png=$2; secs=$3
 here=$(cd "$(dirname "$0")" && pwd)
-sh "$here/wine-run.sh" explorer /desktop=orvana,1280x1024 "$exe" &
+# explorer /desktop wants a Windows path: Z: is the whole Linux file system.
+winexe="Z:$(cd "$(dirname "$exe")" && pwd | sed 's|/|\\|g')\\$(basename "$exe")"
+. "$here/wine-env.sh"
+$WINE explorer /desktop=orvana,1280x1024 "$winexe" &
 pid=$!
 sleep "$secs"
 import -window root "$png"

@@ -15,8 +15,8 @@ mkdir -p "$(dirname "$WINEPREFIX")"
   # The lock descriptor must not leak into wineserver, and Wine's services must not inherit
   # ctest's pipes: hence 9>&- and the redirections of this whole block.
   if [ ! -f "$WINEPREFIX/.ready" ]; then
-    sh "$here/prefix-setup.sh" 9>&-
-    touch "$WINEPREFIX/.ready"
+    # A set-up cut short (killed, failed) leaves no mark and is done again next time.
+    sh "$here/prefix-setup.sh" 9>&- && touch "$WINEPREFIX/.ready"
   fi
   if wineserver -p 9>&-; then
     $WINE cmd /c exit 0 9>&-
