@@ -4,6 +4,7 @@
 #   make bench                         build and run every benchmark
 #   make dist                          the portable zip in $(BUILD)/dist
 #   make screenshots                   docs/dirvista.png and docs/renamory.png
+#   make msvc-check                    compile-only check of the sources in MSVC mode (clang)
 BUILD   ?= build
 APP     ?= dirvista
 JOBS    ?= 2
@@ -21,7 +22,7 @@ SHOT_PREFIX := $(TB)/wineprefix-shots
 VERSION := $(shell sed -n 's/^ *FILEVERSION *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1.\2.\3.\4/p' shared/res/shared.rc)
 DIST_ZIP := $(B)/dist/OrvanaClarimo-$(VERSION)-win32.zip
 
-.PHONY: all bootstrap configure build guide test run bench dist screenshots clean
+.PHONY: all bootstrap configure build guide test run bench dist screenshots msvc-check clean
 
 all: build
 
@@ -70,6 +71,9 @@ dist: build
 screenshots: build
 	cmake --build $(TB) -j$(JOBS) --target showcases
 	@WINEPREFIX=$(SHOT_PREFIX) sh scripts/make-screenshots.sh $(TB) $(ROOT)/docs
+
+msvc-check:
+	@sh scripts/msvc-syntax-check.sh
 
 clean:
 	rm -rf $(B)
