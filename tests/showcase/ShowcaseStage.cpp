@@ -34,6 +34,11 @@ bool ShowcaseStage::WaitFor(const wchar_t* step, const std::function<bool()>& do
 void ShowcaseStage::ReportReady(HWND window) {
     ::SetWindowPos(window, HWND_TOP, 24, 24, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     ::SetForegroundWindow(window);
+    ::SetActiveWindow(window);
+    if (::GetForegroundWindow() != window) Note(L"the window is not in the foreground");
+    // Without a window manager the X server gives the virtual desktop no input focus, and
+    // Wine then draws every caption as inactive; the picture shows the window as in use.
+    ::SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
     ::RedrawWindow(window, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     // The X server composes the virtual desktop on its own schedule; a short settling time
