@@ -29,4 +29,11 @@ inline constexpr std::array<COLORREF, kSliceColorCount> kSliceColors = detail::M
 // The colour of the slice at position `index` of a scan (0 for the first subfolder).
 constexpr COLORREF SliceColor(std::size_t index) { return kSliceColors[index % kSliceColorCount]; }
 
+// A colour as an opaque 32-bit icon pixel (alpha in the high byte, blue in the low byte),
+// for the list-row icons: COLORREF keeps red in the low byte instead.
+constexpr DWORD SliceIconPixel(COLORREF colour) {
+    return 0xFF000000u | (static_cast<DWORD>(GetRValue(colour)) << 16) |
+           (static_cast<DWORD>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
 }  // namespace dirvista

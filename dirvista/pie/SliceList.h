@@ -34,7 +34,9 @@ public:
 class SliceList {
 public:
     // The pie's access to the nodes. Holds the list's lock for as long as it lives, so the
-    // nodes reachable from Head() neither change nor go away meanwhile.
+    // nodes reachable from Head() neither change nor go away meanwhile. Keep it short and
+    // send no window messages while holding it: the scan worker repaints the pie
+    // synchronously, and a paint takes the same lock.
     class Traversal {
     public:
         SliceNode* Head() const { return m_pHead; }

@@ -5,6 +5,7 @@
 #include "support/Canvas.h"
 #include "support/DialogTemplate.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -160,8 +161,11 @@ TEST_F(CustomGroupBoxTest, CaptionPlacementFollowsTheAlignment) {
         EXPECT_GE(text.top, c.boxTop);
         EXPECT_LE(text.top, c.boxTop + extent.cy / 2);
         EXPECT_LE(text.bottom, c.boxTop + extent.cy);
-        if (c.alignment == 0) left = std::move(canvas);
-        else if (c.alignment != 1) EXPECT_TRUE(SamePixels(*left, *canvas, RECT{0, 0, kWidth, kHeight}));
+        if (c.alignment == 0) {
+            left = std::move(canvas);
+        } else if (c.alignment != 1) {
+            EXPECT_TRUE(SamePixels(*left, *canvas, RECT{0, 0, kWidth, kHeight}));
+        }
     }
     // Right: 2 pixels below the top like centre; the caption box ends 2 pixels inside the
     // right edge, so the text (30 pixels further right) starts within the last caption width.
@@ -200,7 +204,9 @@ TEST_F(CustomGroupBoxTest, TheCaptionOnceTakenIgnoresLaterWindowTextChanges) {
         SCOPED_TRACE(c.expected);
         CCustomGroupBox box;
         AttachViewerStyle(box, L"Map");
-        if (c.setByCode) EXPECT_TRUE(box.SetCaptionText(c.setByCode));
+        if (c.setByCode) {
+            EXPECT_TRUE(box.SetCaptionText(c.setByCode));
+        }
         const std::unique_ptr<Canvas> before = Print(box);
         EXPECT_EQ(c.expected, box.GetCaption());
         box.SetWindowText(L"Something else");
@@ -282,7 +288,9 @@ TEST_F(CustomGroupBoxTest, FontSettersChangeTheCaptionFont) {
     }
     box.SetFontSize(10);
     EXPECT_EQ(-::MulDiv(100, dpi, 720), box.GetLogFont().lfHeight);
-    if (dpi == 96) EXPECT_EQ(-13, box.GetLogFont().lfHeight);
+    if (dpi == 96) {
+        EXPECT_EQ(-13, box.GetLogFont().lfHeight);
+    }
     EXPECT_EQ(0, box.GetLogFont().lfWidth);
 
     box.SetFontName(std::wstring(40, L'F'), ANSI_CHARSET);

@@ -17,6 +17,8 @@ TEST(SliceColors, FollowTheScanOrderAndRepeatEverySixteen) {
     for (const ColorCase& c : cases) {
         SCOPED_TRACE(c.index);
         EXPECT_EQ(RGB(c.red, c.green, c.blue), dirvista::SliceColor(c.index));
+        const DWORD pixel = 0xFF000000u | (c.red << 16) | (c.green << 8) | c.blue;
+        EXPECT_EQ(pixel, dirvista::SliceIconPixel(dirvista::SliceColor(c.index)));
     }
 }
 
