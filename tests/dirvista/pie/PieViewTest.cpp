@@ -182,7 +182,7 @@ TEST_F(PieViewTest, EndPointsTruncateTowardZeroCounterclockwiseAndTheLastStopsOn
     pie.m_slices.Clear();
     Add({{kRed, 1}, {kGreen, 1}});
     pie.LayoutSlices(100, 100, 50);
-    EXPECT_EQ((POINT{51, 100}).x, Nodes()[0]->m_ptEnd.x);
+    EXPECT_EQ(51, Nodes()[0]->m_ptEnd.x);
     EXPECT_EQ(100, Nodes()[0]->m_ptEnd.y);
     EXPECT_DOUBLE_EQ(3.141592, Nodes()[0]->m_endAngle);
     // A quarter turn ends straight up: angles grow counterclockwise on screen.
