@@ -1,8 +1,6 @@
 #include "renamory/engine/NameChecks.h"
 #include <array>
-#include <new>
 #include <string>
-#include <unordered_set>
 #include "renamory/engine/SplitPath.h"
 
 namespace renamory {
@@ -23,18 +21,6 @@ bool EqualsIgnoringAsciiCase(std::wstring_view text, std::wstring_view upper) {
         }
     }
     return true;
-}
-
-// The fallback when a hash set cannot be had: no memory, but time grows with the square.
-bool HasDuplicatePairwise(const PathList& paths) {
-    for (size_t i = 0; i < paths.Size(); ++i) {
-        for (size_t j = i + 1; j < paths.Size(); ++j) {
-            if (paths[i] == paths[j]) {
-                return true;
-            }
-        }
-    }
-    return false;
 }
 
 }  // namespace
@@ -63,11 +49,13 @@ bool IsNameStoredAsIs(std::wstring_view fileName) {
 }
 
 bool CheckReservedNames(const PathList& paths) {
-    for (const std::wstring& path : paths) {
-        wchar_t name[kPathBufferUnits] = {};
-        wchar_t folder[kPathBufferUnits] = {};
-        wchar_t extension[kPathBufferUnits] = {};
-        if (SplitPath(path.c_str(), name, folder, extension) != STATUS_SUCCESS) {
+    for (size_t i = 0; i < paths.Size(); ++i) {
+        // SplitPath leaves name and extension alone for a path without a backslash.
+        wchar_t name[kPathBufferUnits];
+        wchar_t folder[kPathBufferUnits];
+        wchar_t extension[kPathBufferUnits];
+        name[0] = extension[0] = L'\0';
+        if (SplitPath(paths.CStr(i), name, folder, extension) != STATUS_SUCCESS) {
             return false;
         }
         if (IsReservedName(name)) {
@@ -80,21 +68,6 @@ bool CheckReservedNames(const PathList& paths) {
         }
     }
     return true;
-}
-
-bool HasDuplicatePaths(const PathList& paths) {
-    try {
-        std::unordered_set<std::wstring_view> seen;
-        seen.reserve(paths.Size());
-        for (const std::wstring& path : paths) {
-            if (!seen.insert(path).second) {
-                return true;
-            }
-        }
-        return false;
-    } catch (const std::bad_alloc&) {
-        return HasDuplicatePairwise(paths);
-    }
 }
 
 }  // namespace renamory

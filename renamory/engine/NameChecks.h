@@ -22,8 +22,4 @@ bool IsNameStoredAsIs(std::wstring_view fileName);
 // not be stored as it is; true otherwise (also for an empty list).
 bool CheckReservedNames(const PathList& paths);
 
-// True when two entries are equal, by exact, case-sensitive comparison of the whole path
-// (C:\d\A.txt and C:\d\a.txt are not equal here). Takes time linear in the list size.
-bool HasDuplicatePaths(const PathList& paths);
-
 }  // namespace renamory

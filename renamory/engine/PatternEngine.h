@@ -24,8 +24,8 @@ namespace renamory {
 
 // Builds one new name (without folder and extension) per entry of names into newNames, in
 // the same order. newNames must be empty on entry. An empty pattern builds nothing.
+// On any failure newNames is left empty.
 //   STATUS_UNSUCCESSFUL       appending a piece would bring a new name to 259 units or more
-//                             (newNames then holds a partial result; discard it)
 //   STATUS_INVALID_PARAMETER  newNames not empty, or pattern longer than 259 units
 //   STATUS_NO_MEMORY          out of memory
 [[nodiscard]] NTSTATUS ExpandPattern(const PathList& names, PathList& newNames,

@@ -91,29 +91,5 @@ INSTANTIATE_TEST_SUITE_P(
         PathsCase{{L"C:\\x\\.profile"}, true},
         PathsCase{{L"C:\\x. \\a.txt"}, true}));
 
-TEST(HasDuplicatePaths, FindsExactEqualPairsOnly) {
-    EXPECT_FALSE(HasDuplicatePaths(MakePathList({})));
-    EXPECT_FALSE(HasDuplicatePaths(MakePathList({L"C:\\d\\x.txt"})));
-    EXPECT_TRUE(HasDuplicatePaths(MakePathList({L"C:\\d\\x.txt", L"C:\\d\\y.txt", L"C:\\d\\x.txt"})));
-    EXPECT_TRUE(HasDuplicatePaths(MakePathList({L"C:\\a", L"C:\\b", L"C:\\c", L"C:\\c"})));
-    // Different extensions or folders are different paths.
-    EXPECT_FALSE(HasDuplicatePaths(MakePathList({L"C:\\d\\x.txt", L"C:\\d\\x.jpg", L"C:\\e\\x.txt"})));
-}
-
-TEST(HasDuplicatePaths, IsCaseSensitive) {
-    EXPECT_FALSE(HasDuplicatePaths(MakePathList({L"C:\\d\\A.txt", L"C:\\d\\a.txt"})));
-    EXPECT_FALSE(HasDuplicatePaths(MakePathList({L"C:\\d\\x.txt", L"c:\\d\\x.txt", L"C:\\D\\x.TXT"})));
-}
-
-TEST(HasDuplicatePaths, FindsThePairAmongManyPaths) {
-    std::vector<std::wstring> paths;
-    for (int i = 0; i < 5000; ++i) {
-        paths.push_back(L"C:\\d\\f" + std::to_wstring(i) + L".txt");
-    }
-    EXPECT_FALSE(HasDuplicatePaths(MakePathList(paths)));
-    paths.push_back(L"C:\\d\\f17.txt");
-    EXPECT_TRUE(HasDuplicatePaths(MakePathList(paths)));
-}
-
 }  // namespace
 }  // namespace renamory::test

@@ -16,7 +16,11 @@ inline PathList MakePathList(const std::vector<std::wstring>& paths) {
 }
 
 inline std::vector<std::wstring> Entries(const PathList& list) {
-    return {list.begin(), list.end()};
+    std::vector<std::wstring> entries;
+    for (std::wstring_view entry : list) {
+        entries.emplace_back(entry);
+    }
+    return entries;
 }
 
 }  // namespace renamory::test
