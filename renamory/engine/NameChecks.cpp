@@ -49,21 +49,15 @@ bool IsNameStoredAsIs(std::wstring_view fileName) {
 }
 
 bool CheckReservedNames(const PathList& paths) {
-    for (size_t i = 0; i < paths.Size(); ++i) {
-        // SplitPath leaves name and extension alone for a path without a backslash.
-        wchar_t name[kPathBufferUnits];
-        wchar_t folder[kPathBufferUnits];
-        wchar_t extension[kPathBufferUnits];
-        name[0] = extension[0] = L'\0';
-        if (SplitPath(paths.CStr(i), name, folder, extension) != STATUS_SUCCESS) {
-            return false;
-        }
+    for (std::wstring_view path : paths) {
+        const PathSplit split = SplitPathParts(path);
+        const std::wstring_view name = path.substr(split.folderLength, split.nameLength);
         if (IsReservedName(name)) {
             return false;
         }
         // The file name is name + extension, and only its end decides.
-        const std::wstring_view extensionText(extension);
-        if (!IsNameStoredAsIs(extensionText.empty() ? std::wstring_view(name) : extensionText)) {
+        const std::wstring_view fileName = path.substr(split.folderLength);
+        if (split.hasBackslash && !IsNameStoredAsIs(fileName)) {
             return false;
         }
     }

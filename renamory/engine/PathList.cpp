@@ -25,6 +25,10 @@ NTSTATUS PathList::Append(std::wstring_view path) {
     if (path.size() > kMaxPathChars) {
         return STATUS_UNSUCCESSFUL;
     }
+    // A zero inside would cut the path short for every Win32 call that reads it.
+    if (path.find(L'\0') != std::wstring_view::npos) {
+        return STATUS_INVALID_PARAMETER;
+    }
     const size_t units = path.size() + 2;  // length, text, zero
     const bool newBlock = m_blocks.empty() || m_blockUsed + units > m_blockSize;
     try {

@@ -58,7 +58,8 @@ public:
     PathList& operator=(const PathList&) = delete;
 
     // Appends a copy of path at the end. STATUS_UNSUCCESSFUL when it is longer than 259
-    // units (it would not fit a MAX_PATH buffer); the list is then unchanged.
+    // units (it would not fit a MAX_PATH buffer), STATUS_INVALID_PARAMETER when it holds a
+    // zero; the list is then unchanged.
     [[nodiscard]] NTSTATUS Append(std::wstring_view path);
 
     // Removes the first entry equal to path (exact, case-sensitive). False when none is.

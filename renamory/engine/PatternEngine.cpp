@@ -54,25 +54,17 @@ NTSTATUS BuildNewPaths(const PathList& currentPaths, PathList& newPaths,
     }
     const size_t fileCount = currentPaths.Size();
     try {
-        // folder + name + extension is the path (up to its first zero), so the name's span
-        // also gives the folder (everything before it) and where the extension starts.
+        // folder + name + extension is the path, so the name's span also gives the folder
+        // (everything before it) and where the extension starts.
         std::vector<NameSpan> names;
         std::vector<uint16_t> extensionLengths;
         names.reserve(fileCount);
         extensionLengths.reserve(fileCount);
-        for (size_t i = 0; i < fileCount; ++i) {
-            // SplitPath leaves name and extension alone for a path without a backslash.
-            wchar_t name[kPathBufferUnits];
-            wchar_t folder[kPathBufferUnits];
-            wchar_t extension[kPathBufferUnits];
-            name[0] = extension[0] = L'\0';
-            if (NTSTATUS status = SplitPath(currentPaths.CStr(i), name, folder, extension);
-                status != STATUS_SUCCESS) {
-                return status;
-            }
-            names.push_back({static_cast<uint16_t>(std::wcslen(folder)),
-                             static_cast<uint16_t>(std::wcslen(name))});
-            extensionLengths.push_back(static_cast<uint16_t>(std::wcslen(extension)));
+        for (std::wstring_view path : currentPaths) {
+            const PathSplit split = SplitPathParts(path);
+            names.push_back({static_cast<uint16_t>(split.folderLength),
+                             static_cast<uint16_t>(split.nameLength)});
+            extensionLengths.push_back(static_cast<uint16_t>(split.extensionLength));
         }
 
         PatternExpansion expansion;

@@ -10,6 +10,21 @@ void CopyOut(wchar_t* target, const wchar_t* from, size_t count) {
 }
 }  // namespace
 
+PathSplit SplitPathParts(std::wstring_view path) {
+    size_t dot = path.size();  // the extension starts here; path.size() means "no dot"
+    for (size_t i = path.size(); i-- > 0;) {
+        if (path[i] == L'\\') {
+            const size_t folderLength = i + 1;
+            return {folderLength, dot - folderLength, path.size() - dot, true};
+        }
+        if (path[i] == L'.' && dot == path.size()) {
+            dot = i;
+        }
+    }
+    // No backslash at all: the whole string counts as folder, without its last dot's part.
+    return {dot, 0, 0, false};
+}
+
 NTSTATUS SplitPath(const wchar_t* path, wchar_t* name, wchar_t* folder, wchar_t* extension) {
     if (!path || !name || !folder || !extension) {
         return STATUS_INVALID_PARAMETER;
@@ -19,23 +34,12 @@ NTSTATUS SplitPath(const wchar_t* path, wchar_t* name, wchar_t* folder, wchar_t*
     if (length > kMaxPathChars) {
         return STATUS_INVALID_PARAMETER;
     }
-
-    size_t folderEnd = length;  // the folder is path[0, folderEnd)
-    size_t dot = length;        // the extension starts here; length means "no dot"
-    for (size_t i = length; i-- > 0;) {
-        if (path[i] == L'\\') {
-            folderEnd = i + 1;
-            CopyOut(name, path + folderEnd, dot - folderEnd);
-            CopyOut(extension, path + dot, length - dot);
-            CopyOut(folder, path, folderEnd);
-            return STATUS_SUCCESS;
-        }
-        if (path[i] == L'.' && dot == length) {
-            dot = i;
-        }
+    const PathSplit split = SplitPathParts({path, length});
+    CopyOut(folder, path, split.folderLength);
+    if (split.hasBackslash) {
+        CopyOut(name, path + split.folderLength, split.nameLength);
+        CopyOut(extension, path + split.folderLength + split.nameLength, split.extensionLength);
     }
-    // No backslash at all: the whole string counts as folder, without its last dot's part.
-    CopyOut(folder, path, dot);
     return STATUS_SUCCESS;
 }
 

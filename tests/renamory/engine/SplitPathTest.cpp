@@ -37,6 +37,19 @@ TEST_P(SplitPathCases, SplitsIntoFolderNameExtension) {
     EXPECT_STREQ(c.folder, folder) << c.path;
     EXPECT_STREQ(c.name, name) << c.path;
     EXPECT_STREQ(c.extension, extension) << c.path;
+
+    // The positions agree with the buffers.
+    const std::wstring_view path(c.path);
+    const PathSplit split = SplitPathParts(path);
+    EXPECT_EQ(std::wstring_view(c.folder), path.substr(0, split.folderLength)) << c.path;
+    if (split.hasBackslash) {
+        EXPECT_EQ(std::wstring_view(c.name), path.substr(split.folderLength, split.nameLength));
+        EXPECT_EQ(std::wstring_view(c.extension),
+                  path.substr(split.folderLength + split.nameLength, split.extensionLength));
+        EXPECT_EQ(path.size(), split.folderLength + split.nameLength + split.extensionLength);
+    } else {
+        EXPECT_STREQ(kUntouched, c.name) << c.path;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
