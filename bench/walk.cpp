@@ -225,7 +225,7 @@ int wmain() {
 
     DeleteTree(root);
     const PROCESS_MEMORY_COUNTERS memory = Memory();
-    std::printf("BENCH walk ratio=%.3f entries_per_s=%.0f peak_kb=%zu\n", ratio, entriesPerSecond,
-                memory.PeakPagefileUsage / 1024);
+    std::printf("BENCH walk ratio=%.3f entries_per_s=%.0f peak_kb=%llu\n", ratio, entriesPerSecond,
+                static_cast<unsigned long long>(memory.PeakPagefileUsage / 1024));
     return 0;
 }
