@@ -72,8 +72,14 @@ bool FixtureTree::Exists(const std::wstring& relative) const {
     return ::GetFileAttributesW(Path(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Literal paths (\\?\): a name like "..." or "x." must not be normalised into another folder.
+static std::wstring LiteralPath(const std::wstring& path) {
+    if (path.size() >= 2 && path[1] == L':') return L"\\\\?\\" + path;
+    return path;
+}
+
 void EmptyFolder(const std::wstring& folder) {
-    std::wstring base = folder;
+    std::wstring base = LiteralPath(folder);
     if (!base.empty() && base.back() != L'\\') base += L'\\';
     WIN32_FIND_DATAW data;
     HANDLE find = ::FindFirstFileW((base + L"*").c_str(), &data);
@@ -98,7 +104,7 @@ void EmptyFolder(const std::wstring& folder) {
 
 void DeleteTree(const std::wstring& path) {
     EmptyFolder(path);
-    ::RemoveDirectoryW(path.c_str());
+    ::RemoveDirectoryW(LiteralPath(path).c_str());
 }
 
 }  // namespace testing_support
