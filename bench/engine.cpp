@@ -21,7 +21,7 @@ namespace {
 
 constexpr wchar_t kPattern[] = L"[NAME]_[COUNT]_[RAND]_[DATE]_[TIME]";
 constexpr std::array<size_t, 3> kSizes{1000, 10000, 100000};
-constexpr int kRounds = 12;
+constexpr int kRounds = 25;
 
 double NowMs() {
     static const double ticksPerMs = [] {

@@ -5,7 +5,8 @@
 // winnt.h already defines STATUS_NO_MEMORY (0xC0000017) and STATUS_INVALID_PARAMETER
 // (0xC000000D). The other two live in ntstatus.h, which clashes with winnt.h unless every
 // translation unit includes windows.h under WIN32_NO_STATUS; so they are supplied here with
-// the spelling ntstatus.h uses.
+// the spelling ntstatus.h uses. winnt.h types its two as DWORD, so a comparison with one of
+// them is best written against NTSTATUS(STATUS_NO_MEMORY) to keep the signedness equal.
 #include <windows.h>
 #include <winternl.h>
 

@@ -62,6 +62,11 @@ NTSTATUS BuildNewPaths(const PathList& currentPaths, PathList& newPaths,
         extensionLengths.reserve(fileCount);
         for (std::wstring_view path : currentPaths) {
             const PathSplit split = SplitPathParts(path);
+            // Without a folder, the new path would be relative and MoveFileW would resolve
+            // it against the current directory.
+            if (!split.hasBackslash) {
+                return STATUS_INVALID_PARAMETER;
+            }
             names.push_back({static_cast<uint16_t>(split.folderLength),
                              static_cast<uint16_t>(split.nameLength)});
             extensionLengths.push_back(static_cast<uint16_t>(split.extensionLength));

@@ -37,7 +37,8 @@ namespace renamory {
 // newPaths must be empty on entry; on any failure it is left empty.
 //   STATUS_UNSUCCESSFUL       a new name would pass 258 units, or a new full path would pass
 //                             259 units (callers report "New file name too large")
-//   STATUS_INVALID_PARAMETER  newPaths not empty, or the pattern empty or longer than 259
+//   STATUS_INVALID_PARAMETER  newPaths not empty, the pattern empty or longer than 259
+//                             units, or a current path without any backslash
 //   STATUS_NO_MEMORY          out of memory
 [[nodiscard]] NTSTATUS BuildNewPaths(const PathList& currentPaths, PathList& newPaths,
                                      std::wstring_view pattern,

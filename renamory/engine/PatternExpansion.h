@@ -14,8 +14,8 @@
 namespace renamory {
 
 // Where a file's current name lies inside its entry of a path list. Entries are at most 259
-// units long, so two 16-bit numbers do; large lists of small records stay in the heap's
-// reused blocks instead of fresh pages.
+// units long, so two 16-bit numbers do, and the scratch memory of a long list stays small
+// (fresh memory is slow to touch under Wine).
 struct NameSpan {
     uint16_t start;
     uint16_t length;

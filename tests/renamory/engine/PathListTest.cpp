@@ -13,7 +13,7 @@ TEST(PathList, KeepsOrderAndRefusesEntriesPastMaxPath) {
     EXPECT_EQ(STATUS_SUCCESS, list.Append(L"C:\\a"));
     EXPECT_EQ(STATUS_SUCCESS, list.Append(std::wstring(259, L'x')));
     EXPECT_EQ(STATUS_UNSUCCESSFUL, list.Append(std::wstring(260, L'x')));
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, list.Append(std::wstring_view(L"C:\\a\0b", 6)));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), list.Append(std::wstring_view(L"C:\\a\0b", 6)));
     ASSERT_EQ(3u, list.Size());
     EXPECT_EQ(L"C:\\b", list[0]);
     EXPECT_EQ(L"C:\\a", list[1]);

@@ -128,16 +128,19 @@ TEST_F(PatternEngineTest, ExpandWithEmptyPatternBuildsNothing) {
 TEST_F(PatternEngineTest, RefusesBadArgumentsAndLeavesOutputAlone) {
     const PathList current = MakePathList(kExamplePaths);
     PathList output = MakePathList({L"C:\\stale"});
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, BuildNewPaths(current, output, L"x", clock));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), BuildNewPaths(current, output, L"x", clock));
     EXPECT_EQ(std::vector<std::wstring>{L"C:\\stale"}, Entries(output));
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, ExpandPattern(current, output, L"x", clock));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), ExpandPattern(current, output, L"x", clock));
     EXPECT_EQ(std::vector<std::wstring>{L"C:\\stale"}, Entries(output));
 
     PathList empty;
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, BuildNewPaths(current, empty, L"", clock));
-    EXPECT_EQ(STATUS_INVALID_PARAMETER,
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), BuildNewPaths(current, empty, L"", clock));
+    // A path without a folder would be renamed relative to the current directory.
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER),
+              BuildNewPaths(MakePathList({L"C:\\a.txt", L"b.txt"}), empty, L"x", clock));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER),
               BuildNewPaths(current, empty, std::wstring(260, L'p'), clock));
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, ExpandPattern(current, empty, std::wstring(260, L'p'), clock));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), ExpandPattern(current, empty, std::wstring(260, L'p'), clock));
     EXPECT_TRUE(empty.IsEmpty());
 }
 

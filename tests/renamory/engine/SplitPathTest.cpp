@@ -79,17 +79,17 @@ TEST(SplitPath, FolderNameAndExtensionRebuildThePath) {
 
 TEST(SplitPath, RefusesMissingArgumentsAndOverlongPaths) {
     wchar_t a[kPathBufferUnits], b[kPathBufferUnits], c[kPathBufferUnits];
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, SplitPath(nullptr, a, b, c));
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, SplitPath(L"C:\\x", nullptr, b, c));
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, SplitPath(L"C:\\x", a, nullptr, c));
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, SplitPath(L"C:\\x", a, b, nullptr));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), SplitPath(nullptr, a, b, c));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), SplitPath(L"C:\\x", nullptr, b, c));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), SplitPath(L"C:\\x", a, nullptr, c));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), SplitPath(L"C:\\x", a, b, nullptr));
 
     // 259 units fit the 260-unit outputs; 260 would not.
     const std::wstring longest = L"C:\\" + std::wstring(256, L'n');
     EXPECT_EQ(STATUS_SUCCESS, SplitPath(longest.c_str(), a, b, c));
     EXPECT_EQ(256u, std::wstring(a).size());
     const std::wstring tooLong = longest + L"n";
-    EXPECT_EQ(STATUS_INVALID_PARAMETER, SplitPath(tooLong.c_str(), a, b, c));
+    EXPECT_EQ(NTSTATUS(STATUS_INVALID_PARAMETER), SplitPath(tooLong.c_str(), a, b, c));
 }
 
 }  // namespace
