@@ -3,16 +3,33 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "framework/Handles.h"
+#include "renamory/DropTargetSeam.h"
+#include "renamory/engine/PathList.h"
+
+#include <memory>
+#include <string>
+
+namespace renamory {
+class RenameJob;
+}
 
 class CRenamoryDlg : public fw::CDialog {
 public:
     CRenamoryDlg();
     ~CRenamoryDlg() override;
 
+    BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
+    // Enter runs Preview.
+    void OnOK() override { OnPreview(); }
     // Escape never closes the window.
     void OnCancel() override {}
+
+    // The pairs the last Preview (or pattern-mode Start) built, by position.
+    const renamory::PathList& CurrentPaths() const { return m_currentPaths; }
+    const renamory::PathList& NewPaths() const { return m_newPaths; }
+    bool IsRenameRunning() const { return m_runningJob != nullptr; }
 
 protected:
     bool OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -24,12 +41,39 @@ private:
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     LRESULT OnCtlColor(WPARAM, LPARAM);
     LRESULT OnHelpInfo(WPARAM, LPARAM);
+    void OnDestroy();
+    void OnAdd();
+    void OnRemove();
+    void OnPreview();
+    void OnStart();
+    void OnTokenName() { AppendToken(L"[NAME]"); }
+    void OnTokenCount() { AppendToken(L"[COUNT]"); }
+    void OnTokenRandom() { AppendToken(L"[RAND]"); }
+    void OnTokenDate() { AppendToken(L"[DATE]"); }
+    void OnTokenTime() { AppendToken(L"[TIME]"); }
+    LRESULT OnRenameProgress(WPARAM wp, LPARAM lp);
+    LRESULT OnRenameDone(WPARAM wp, LPARAM lp);
+
+    void AppendToken(const wchar_t* token);
+    std::wstring ReadPatternEdit() const;
+    void EnableStart(bool enable) const;
+    void ShowMessage(const wchar_t* text, UINT style = MB_ICONEXCLAMATION);
     void CloseAndFree();
+    void StopWorkerAndWait();
 
     fw::CBrush m_brBackground;
     HICON m_hIcon = nullptr;
+    std::unique_ptr<renamory::CDropRegistration> m_dropTarget;
+    renamory::PathList m_currentPaths;
+    renamory::PathList m_newPaths;
     fw::CEdit m_editPattern;
     fw::CProgressCtrl m_progress;
+    // The pattern as last read from the edit by Preview or Start.
+    std::wstring m_pattern;
     fw::CListCtrl m_listFiles;
     HWND m_hPatternEdit = nullptr;
+    // The run in progress (null when none) and the last worker thread.
+    std::shared_ptr<renamory::RenameJob> m_runningJob;
+    fw::KernelHandle m_hRenameThread;
+    bool m_bCloseWhenRunEnds = false;
 };
