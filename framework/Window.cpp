@@ -1,14 +1,44 @@
 #include "framework/Window.h"
 
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 namespace fw {
 
 namespace {
-// The object of a window is kept in a window property: it works alike for dialogs,
-// subclassed controls and windows of other classes, and leaves GWLP_USERDATA free.
-constexpr wchar_t kObjectProperty[] = L"Orvana.CWnd";
 constexpr UINT_PTR kSubclassId = 0x4F52;
+
+// The object of each window, kept in the process rather than in a window property: it
+// works alike for dialogs and subclassed controls, leaves GWLP_USERDATA free, and a lookup
+// costs no trip to the window server (under Wine every property read is one), which matters
+// because every dialog message and every reflected notification looks its object up.
+class WindowObjects {
+public:
+    void Set(HWND wnd, CWnd* object) {
+        std::lock_guard lock(m_mutex);
+        m_objects[wnd] = object;
+    }
+    void Remove(HWND wnd, const CWnd* object) {
+        std::lock_guard lock(m_mutex);
+        if (auto it = m_objects.find(wnd); it != m_objects.end() && it->second == object)
+            m_objects.erase(it);
+    }
+    CWnd* Find(HWND wnd) {
+        std::lock_guard lock(m_mutex);
+        auto it = m_objects.find(wnd);
+        return it == m_objects.end() ? nullptr : it->second;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::unordered_map<HWND, CWnd*> m_objects;
+};
+
+WindowObjects& Objects() {
+    static WindowObjects objects;
+    return objects;
+}
 }  // namespace
 
 CWnd::~CWnd() {
@@ -20,16 +50,16 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandle(HWND wnd) {
     if (!wnd) return nullptr;
-    return static_cast<CWnd*>(::GetPropW(wnd, kObjectProperty));
+    return Objects().Find(wnd);
 }
 
 void CWnd::AttachObject(HWND wnd) {
     m_hWnd = wnd;
-    ::SetPropW(wnd, kObjectProperty, this);
+    Objects().Set(wnd, this);
 }
 
 void CWnd::DetachObject() {
-    if (m_hWnd) ::RemovePropW(m_hWnd, kObjectProperty);
+    if (m_hWnd) Objects().Remove(m_hWnd, this);
     m_hWnd = nullptr;
 }
 

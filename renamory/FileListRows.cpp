@@ -12,7 +12,7 @@ namespace {
 
 // Row operations here touch every row, and a message sent to the list goes through its
 // subclass chain first, where Wine looks the subclass data up as a window property: a
-// wineserver round trip per message, twice. For many rows that is most of the time spent,
+// wineserver round trip per message. For many rows that is most of the time spent,
 // so these messages go straight to the list view's own procedure. They are plain reads and
 // writes of row texts, which no subclass of the list acts on. (Notifications to the dialog
 // still go out as usual.)
@@ -53,26 +53,13 @@ private:
     WNDPROC m_proc;
 };
 
-// While many rows change at once, the list stays unpainted, and the notifications it sends
-// the dialog for each row (inserted, changing, changed) are answered here with their default,
-// 0. The dialog acts on none of them, yet under Wine each would cost its message map two
-// window-property lookups, wineserver round trips, which for 100,000 rows take seconds.
+// While many rows change at once, the list stays unpainted and is repainted once at the end.
 class BulkRowChange {
 public:
-    explicit BulkRowChange(const DirectList& list, HWND listWnd)
-        : m_list(list), m_listWnd(listWnd), m_parent(::GetParent(listWnd)) {
+    explicit BulkRowChange(const DirectList& list, HWND listWnd) : m_list(list), m_listWnd(listWnd) {
         m_list.Send(WM_SETREDRAW, FALSE);
-        if (m_parent && !t_active) {
-            m_previous = reinterpret_cast<WNDPROC>(
-                ::SetWindowLongPtrW(m_parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ParentProc)));
-            if (m_previous) t_active = this;
-        }
     }
     ~BulkRowChange() {
-        if (t_active == this) {
-            ::SetWindowLongPtrW(m_parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previous));
-            t_active = nullptr;
-        }
         m_list.Send(WM_SETREDRAW, TRUE);
         ::InvalidateRect(m_listWnd, nullptr, TRUE);
     }
@@ -80,21 +67,9 @@ public:
     BulkRowChange& operator=(const BulkRowChange&) = delete;
 
 private:
-    static LRESULT CALLBACK ParentProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-        const BulkRowChange* self = t_active;
-        if (msg == WM_NOTIFY && lp && reinterpret_cast<const NMHDR*>(lp)->hwndFrom == self->m_listWnd)
-            return 0;
-        return ::CallWindowProcW(self->m_previous, wnd, msg, wp, lp);
-    }
-
-    static thread_local BulkRowChange* t_active;
     const DirectList& m_list;
     HWND m_listWnd;
-    HWND m_parent;
-    WNDPROC m_previous = nullptr;
 };
-
-thread_local BulkRowChange* BulkRowChange::t_active = nullptr;
 
 }  // namespace
 
