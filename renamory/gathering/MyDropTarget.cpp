@@ -2,8 +2,12 @@
 
 #include "framework/Handles.h"
 #include "renamory/gathering/DragDropGlobals.h"
+#include "renamory/gathering/DropFileList.h"
 #include "renamory/gathering/FileListColumns.h"
+#include "renamory/gathering/ListViewDirect.h"
 #include "renamory/gathering/RowPathIndex.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -90,39 +94,44 @@ BOOL CMyDropTarget::AddDroppedFiles(IDataObject* data) {
     if (!medium.Get(data, CF_HDROP)) return FALSE;
     fw::GlobalLockGuard lock(medium.Global());
     if (!lock.Get()) return FALSE;
-    auto drop = static_cast<HDROP>(lock.Get());
+    const std::vector<std::wstring> dropped = ReadDropFileList(lock.Get(), ::GlobalSize(medium.Global()));
 
     // One pass over the rows builds the index; each dropped path is then a lookup, where a
     // search of the list per path made a large drop quadratic.
     CRowPathIndex listed(*m_pList, CRowPathIndex::Comparison::IgnoreCase);
-    const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        wchar_t buffer[MAX_PATH] = {};
-        // A longer path is cut to 259 characters, and compared and listed as cut.
-        if (::DragQueryFileW(drop, i, buffer, MAX_PATH) == 0) continue;
-        const std::wstring path = buffer;
-        if (listed.Contains(path)) continue;
+    CShellFileInfoCache shell(m_pfnGetFileInfo);
+    // Wine's list view repaints on every insertion while redrawing is on, which alone makes
+    // thousands of insertions quadratic; the rows are redrawn once at the end.
+    m_pList->SendMessage(WM_SETREDRAW, FALSE);
+    const CListViewDirect direct(m_pList->m_hWnd);
+    for (const std::wstring& path : dropped) {
+        // Paths come cut to 259 characters, and are compared and listed as cut.
+        if (path.empty() || listed.Contains(path)) continue;
 
-        SHFILEINFOW info{};
-        m_pfnGetFileInfo(path.c_str(), 0, &info, sizeof(info),
-                         SHGFI_SYSICONINDEX | SHGFI_ATTRIBUTES | SHGFI_TYPENAME);
+        const CShellFileInfoCache::Facts info = shell.Get(path);
         LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = next;
-        item.pszText = buffer;
-        item.iImage = info.iIcon;
-        if (info.dwAttributes & SFGAO_GHOSTED) {
+        item.pszText = const_cast<wchar_t*>(path.c_str());
+        item.iImage = info.icon;
+        if (info.attributes & SFGAO_GHOSTED) {
             item.mask |= LVIF_STATE;
             item.state = LVIS_CUT;
             item.stateMask = LVIS_CUT;
         }
-        if (m_pList->InsertItem(item) < 0) continue;
+        if (direct.InsertItem(item) < 0) continue;
         listed.Add(path);
         ++next;
     }
+    m_pList->SendMessage(WM_SETREDRAW, TRUE);
 
     SizeColumnsToContent(*m_pList);
     m_pList->EnsureVisible(next - 1, FALSE);
-    m_pList->SendMessage(LVM_REDRAWITEMS, 0, m_pList->GetItemCount() - 1);
+    // Only the rows on screen need repainting; the others are painted when scrolled to. (Wine
+    // invalidates row by row, each a server call, so all 20,000 rows would take seconds.)
+    const int top = static_cast<int>(m_pList->SendMessage(LVM_GETTOPINDEX));
+    const int perPage = static_cast<int>(m_pList->SendMessage(LVM_GETCOUNTPERPAGE));
+    const int last = std::min(top + perPage, m_pList->GetItemCount() - 1);
+    if (last >= top) m_pList->SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(top), last);
     return TRUE;
 }

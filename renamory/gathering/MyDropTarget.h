@@ -3,6 +3,7 @@
 // at the bottom of the file list, unless already listed (letter case ignored).
 #include "framework/Controls.h"
 #include "framework/OleDropTarget.h"
+#include "renamory/gathering/ShellFileInfoCache.h"
 
 #include <shlobj.h>
 
@@ -25,18 +26,8 @@ public:
     // DROPEFFECT_COPY for file-drop data that did not start in the file list, else NONE.
     static fw::DropEffect AcceptedEffect(IDataObject* data);
 
-private:
-    static DWORD_PTR DefaultGetFileInfo(const wchar_t* path, DWORD attributes, SHFILEINFOW* info,
-                                        UINT size, UINT flags) {
-        return ::SHGetFileInfoW(path, attributes, info, size, flags);
-    }
-
-public:
-
     // The shell's file information (SHGetFileInfoW); tests put a stand-in here.
-    using FileInfoFunction = DWORD_PTR (*)(const wchar_t* path, DWORD attributes, SHFILEINFOW* info,
-                                           UINT size, UINT flags);
-    FileInfoFunction m_pfnGetFileInfo = &DefaultGetFileInfo;
+    CShellFileInfoCache::FileInfoFunction m_pfnGetFileInfo = &CShellFileInfoCache::SystemFileInfo;
 
     fw::CListCtrl* m_pList;
     IDropTargetHelper* m_pDropHelper = nullptr;

@@ -1,10 +1,13 @@
 #include "renamory/gathering/RowPathIndex.h"
 
+#include "renamory/gathering/ListViewDirect.h"
+
 CRowPathIndex::CRowPathIndex(const fw::CListCtrl& list, Comparison comparison)
     : m_comparison(comparison) {
-    const int rows = list.GetItemCount();
+    const CListViewDirect direct(list.m_hWnd);
+    const int rows = direct.GetItemCount();
     m_keys.reserve(static_cast<size_t>(rows) * 2 + 16);
-    for (int row = 0; row < rows; ++row) Add(list.GetItemText(row, 0));
+    for (int row = 0; row < rows; ++row) Add(direct.GetItemText(row));
 }
 
 bool CRowPathIndex::Contains(const std::wstring& path) const { return m_keys.count(Key(path)) != 0; }
