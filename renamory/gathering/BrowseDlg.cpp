@@ -14,9 +14,17 @@ constexpr UINT kButtonUp = 1011;
 
 CRenamoryApp* App() { return CRenamoryApp::Get(); }
 
+// Shown without a parent of its own, the dialog is owned by the application's main window,
+// which it disables while it runs.
+HWND MainWindow() {
+    const fw::CWinApp* app = fw::CWinApp::Current();
+    return app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+}
+
 }  // namespace
 
-CBrowseDlg::CBrowseDlg() : fw::CDialog(IDD_ADD_FILES), m_brBackground(fw::MakeSolidBrush(RGB(255, 255, 255))) {}
+CBrowseDlg::CBrowseDlg()
+    : fw::CDialog(IDD_ADD_FILES, MainWindow()), m_brBackground(fw::MakeSolidBrush(RGB(255, 255, 255))) {}
 
 // The system image list given to the entry list is borrowed: the list must not destroy it,
 // and a report list view without LVS_SHAREIMAGELISTS would. Take it back before the list goes.
@@ -73,6 +81,9 @@ BOOL CBrowseDlg::OnInitDialog() {
 }
 
 void CBrowseDlg::InsertFoundEntries(const std::wstring& folder, HANDLE search, WIN32_FIND_DATAW& found) {
+    // Wine's list view repaints on every insertion while redrawing is on, which makes a
+    // folder of thousands of entries take minutes; it is painted once at the end instead.
+    m_lstEntries.SendMessage(WM_SETREDRAW, FALSE);
     do {
         const std::wstring name = found.cFileName;
         if (name == L"." || name == L"..") continue;
@@ -80,6 +91,8 @@ void CBrowseDlg::InsertFoundEntries(const std::wstring& folder, HANDLE search, W
         // Each row goes to the top, so the list shows the search order reversed.
         m_lstEntries.InsertItem(0, GetLastComponent(path), GetSysIconIndex(path));
     } while (::FindNextFileW(search, &found));
+    m_lstEntries.SendMessage(WM_SETREDRAW, TRUE);
+    m_lstEntries.Invalidate();
 }
 
 BOOL CBrowseDlg::ListFolder() {

@@ -3,6 +3,7 @@
 #include "framework/Handles.h"
 #include "renamory/RenamoryApp.h"
 #include "renamory/gathering/BrowseDlg.h"
+#include "support/DialogTemplate.h"
 #include "support/Fixture.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/Pump.h"
@@ -276,6 +277,17 @@ TEST_F(BrowseDlgTest, ADriveThatCannotBeSearchedLeavesTheListEmptyAndTheFolderAs
     EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(L"U:\\Docs", dialog->m_strCurrentPath);
     EXPECT_EQ(L"U:\\Docs", EditText());
+}
+
+TEST_F(BrowseDlgTest, IsOwnedByTheApplicationsMainWindow) {
+    testing_support::EmptyDialogTemplate mainTemplate;
+    fw::CDialog mainDialog(0);
+    ASSERT_TRUE(mainDialog.CreateIndirect(mainTemplate.Get()));
+    app.m_pMainWnd = &mainDialog;
+    Open();
+    app.m_pMainWnd = nullptr;
+    EXPECT_EQ(mainDialog.m_hWnd, ::GetWindow(dialog->m_hWnd, GW_OWNER));
+    dialog.reset();
 }
 
 TEST_F(BrowseDlgTest, EveryControlGetsTheWhiteBrush) {
