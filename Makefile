@@ -2,6 +2,9 @@
 #   make run [APP=dirvista|renamory]   build and start a program under Wine
 #   make test                          build and run every test
 #   make bench                         build and run every benchmark
+#   make dist                          the portable zip in $(BUILD)/dist
+#   make screenshots                   docs/dirvista.png and docs/renamory.png
+#   make msvc-check                    compile-only check of the sources in MSVC mode (clang)
 BUILD   ?= build
 APP     ?= dirvista
 JOBS    ?= 2
@@ -14,8 +17,12 @@ WIN32_RUNS := $(shell /lib/ld-linux.so.2 --version >/dev/null 2>&1 && echo yes)
 TB      := $(if $(WIN32_RUNS),$(B),$(B)/x64)
 TEST_PREFIX := $(TB)/wineprefix-test
 RUN_PREFIX  := $(TB)/wineprefix-run
+SHOT_PREFIX := $(TB)/wineprefix-shots
+# The version of the package is the one the programs carry in their version resource.
+VERSION := $(shell sed -n 's/^ *FILEVERSION *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1.\2.\3.\4/p' shared/res/shared.rc)
+DIST_ZIP := $(B)/dist/OrvanaClarimo-$(VERSION)-win32.zip
 
-.PHONY: all bootstrap configure build test run bench clean
+.PHONY: all bootstrap configure build guide test run bench dist screenshots msvc-check clean
 
 all: build
 
@@ -36,8 +43,14 @@ configure: bootstrap
 build: configure
 	cmake --build $(B) -j$(JOBS)
 	$(if $(WIN32_RUNS),,cmake --build $(TB) -j$(JOBS))
+	@$(MAKE) --no-print-directory guide
 
-test: build
+# The user guide, beside the programs in every build folder (F1 opens it by relative name).
+guide:
+	@sh scripts/build-guide.sh $(B) $(TB)
+
+# The tests include a check of the package, so it is made first.
+test: dist
 	cd $(TB) && WINEPREFIX=$(TEST_PREFIX) WINE_GRAPHICS=null ctest -j$(JOBS) --output-on-failure --timeout 300
 
 run: build
@@ -48,6 +61,19 @@ bench: build
 	@cd $(TB) && for b in bench/bench_*.exe; do \
 	  echo "== $$b"; WINEPREFIX=$(TEST_PREFIX) WINE_GRAPHICS=null sh $(ROOT)/scripts/wine-run.sh $$b || exit 1; \
 	done
+
+# Portable package of the shipped (PE32) programs, checked after it is made.
+dist: build
+	@sh scripts/make-dist.sh $(B) $(DIST_ZIP)
+	@sh scripts/check-dist.sh $(DIST_ZIP)
+
+# Pictures for the README: each program in a realistic state, under Xvfb.
+screenshots: build
+	cmake --build $(TB) -j$(JOBS) --target showcases
+	@WINEPREFIX=$(SHOT_PREFIX) sh scripts/make-screenshots.sh $(TB) $(ROOT)/docs
+
+msvc-check:
+	@sh scripts/msvc-syntax-check.sh
 
 clean:
 	rm -rf $(B)

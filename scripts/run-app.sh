@@ -11,7 +11,14 @@ case "$app" in
   *) echo "APP must be dirvista or renamory" >&2; exit 2 ;;
 esac
 : "${WINEPREFIX:=$build/wineprefix-run}"
+WINEPREFIX=$(mkdir -p "$WINEPREFIX" && cd "$WINEPREFIX" && pwd)
 export WINEPREFIX
+mkdir -p "$shots"
+shots=$(cd "$shots" && pwd)
+exe="$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")"
+# Started from its own folder, as from Explorer: the user guide (F1) and the skin file are
+# found by relative name there.
+cd "$(dirname "$exe")"
 if [ -n "$DISPLAY" ] && [ -z "$ORVANA_SCREENSHOT" ]; then
   exec sh "$here/wine-run.sh" "$exe"
 fi
