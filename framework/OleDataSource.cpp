@@ -1,8 +1,8 @@
 #include "framework/OleDataSource.h"
 
-#include <shlobj.h>
-
+#include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace fw {
 
@@ -89,6 +89,57 @@ bool WaitForDragStart(const RECT* startRect) {
                                     QS_KEY | QS_MOUSE);
     }
 }
+
+// The list of offered formats handed to a caller of EnumFormatEtc, which owns it: a heap
+// object freed by its last Release. (The shell's SHCreateStdEnumFmtEtc would do, but its
+// header does not compile with an MSVC-mode compiler over mingw-w64's headers.)
+class FormatEnumerator final : public IEnumFORMATETC {
+public:
+    FormatEnumerator(std::vector<FORMATETC> formats, size_t next) : m_formats(std::move(formats)), m_next(next) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (!object) return E_POINTER;
+        if (iid == IID_IUnknown || iid == IID_IEnumFORMATETC) {
+            *object = static_cast<IEnumFORMATETC*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG refs = ::InterlockedDecrement(&m_refs);
+        if (refs == 0) delete this;
+        return static_cast<ULONG>(refs);
+    }
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, FORMATETC* out, ULONG* fetched) override {
+        if (!out || (count > 1 && !fetched)) return E_POINTER;
+        ULONG given = 0;
+        while (given < count && m_next < m_formats.size()) out[given++] = m_formats[m_next++];
+        if (fetched) *fetched = given;
+        return given == count ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+        const size_t left = m_formats.size() - m_next;
+        m_next += std::min<size_t>(count, left);
+        return count <= left ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        m_next = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumFORMATETC** copy) override {
+        if (!copy) return E_POINTER;
+        *copy = new (std::nothrow) FormatEnumerator(m_formats, m_next);
+        return *copy ? S_OK : E_OUTOFMEMORY;
+    }
+
+private:
+    std::vector<FORMATETC> m_formats;
+    size_t m_next;
+    LONG m_refs = 1;
+};
 
 FORMATETC DefaultDescription(CLIPFORMAT format) {
     return FORMATETC{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
@@ -186,7 +237,8 @@ HRESULT COleDataSource::EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats)
     if (direction != DATADIR_GET) return E_NOTIMPL;
     std::vector<FORMATETC> list;
     for (const Entry& entry : m_entries) list.push_back(entry.format);
-    return ::SHCreateStdEnumFmtEtc(static_cast<UINT>(list.size()), list.data(), formats);
+    *formats = new (std::nothrow) FormatEnumerator(std::move(list), 0);
+    return *formats ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT COleDataSource::DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) { return OLE_E_ADVISENOTSUPPORTED; }

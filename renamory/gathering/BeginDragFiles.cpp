@@ -3,7 +3,7 @@
 #include "renamory/gathering/DragDropGlobals.h"
 #include "renamory/gathering/FileListColumns.h"
 
-#include <shlobj.h>
+#include "renamory/gathering/DragImageHelper.h"
 
 #include <cstring>
 
@@ -57,10 +57,9 @@ fw::GlobalHandle BuildDropFilesBlock(const std::vector<std::wstring>& paths) {
     fw::GlobalLockGuard lock(block.Get());
     if (!lock.Get()) return fw::GlobalHandle();
     auto* bytesOut = static_cast<unsigned char*>(lock.Get());
-    DROPFILES header{};
+    shell::DropFilesHeader header{};
     header.pFiles = kHeaderBytes;
     header.fWide = TRUE;
-    static_assert(sizeof(DROPFILES) == kHeaderBytes);
     std::memcpy(bytesOut, &header, kHeaderBytes);
     auto* text = reinterpret_cast<wchar_t*>(bytesOut + kHeaderBytes);
     for (const std::wstring& path : paths) {

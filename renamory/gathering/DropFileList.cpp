@@ -1,6 +1,6 @@
 #include "renamory/gathering/DropFileList.h"
 
-#include <shlobj.h>
+#include "renamory/gathering/DragImageHelper.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,8 +26,8 @@ std::wstring FromAnsi(const char* text, size_t length) {
 
 std::vector<std::wstring> ReadDropFileList(const void* block, size_t bytes) {
     std::vector<std::wstring> paths;
-    if (!block || bytes < sizeof(DROPFILES)) return paths;
-    DROPFILES header{};
+    if (!block || bytes < sizeof(shell::DropFilesHeader)) return paths;
+    shell::DropFilesHeader header{};
     std::memcpy(&header, block, sizeof(header));
     if (header.pFiles >= bytes) return paths;
     const auto* start = static_cast<const unsigned char*>(block) + header.pFiles;

@@ -48,9 +48,9 @@ bool HasGlobalData(IDataObject* data, CLIPFORMAT format) {
 
 CMyDropTarget::CMyDropTarget(fw::CListCtrl* list) : m_pList(list) {
     void* helper = nullptr;
-    if (SUCCEEDED(::CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER,
-                                     IID_IDropTargetHelper, &helper)) && helper) {
-        m_pDropHelper = static_cast<IDropTargetHelper*>(helper);
+    if (SUCCEEDED(::CoCreateInstance(shell::kClsidDragDropHelper, nullptr, CLSCTX_INPROC_SERVER,
+                                     shell::kIidDropTargetHelper, &helper)) && helper) {
+        m_pDropHelper = static_cast<shell::IDropTargetHelper*>(helper);
         m_bDropHelper = true;
     }
 }
@@ -114,7 +114,7 @@ BOOL CMyDropTarget::AddDroppedFiles(IDataObject* data) {
         item.iItem = next;
         item.pszText = const_cast<wchar_t*>(path.c_str());
         item.iImage = info.icon;
-        if (info.attributes & SFGAO_GHOSTED) {
+        if (info.attributes & shell::kItemGhosted) {
             item.mask |= LVIF_STATE;
             item.state = LVIS_CUT;
             item.stateMask = LVIS_CUT;

@@ -5,7 +5,7 @@
 #include "framework/OleDropTarget.h"
 #include "renamory/gathering/ShellFileInfoCache.h"
 
-#include <shlobj.h>
+#include "renamory/gathering/DragImageHelper.h"
 
 class CMyDropTarget : public fw::COleDropTarget {
 public:
@@ -30,6 +30,6 @@ public:
     CShellFileInfoCache::FileInfoFunction m_pfnGetFileInfo = &CShellFileInfoCache::SystemFileInfo;
 
     fw::CListCtrl* m_pList;
-    IDropTargetHelper* m_pDropHelper = nullptr;
+    shell::IDropTargetHelper* m_pDropHelper = nullptr;
     bool m_bDropHelper = false;
 };
