@@ -62,6 +62,11 @@ struct ModuleTraits {
     static HMODULE Invalid() { return nullptr; }
     static void Close(HMODULE h) { ::FreeLibrary(h); }
 };
+struct GlobalTraits {
+    using Handle = HGLOBAL;
+    static HGLOBAL Invalid() { return nullptr; }
+    static void Close(HGLOBAL h) { ::GlobalFree(h); }
+};
 }  // namespace detail
 
 // Threads, events, mutexes: null means none.
@@ -71,5 +76,23 @@ using FileHandle = UniqueHandle<detail::FileTraits>;
 using FindHandle = UniqueHandle<detail::FindTraits>;
 using IconHandle = UniqueHandle<detail::IconTraits>;
 using ModuleHandle = UniqueHandle<detail::ModuleTraits>;
+// GlobalAlloc blocks (clipboard and drag-and-drop data).
+using GlobalHandle = UniqueHandle<detail::GlobalTraits>;
+
+// Keeps a global memory block locked while it lives. Get() is null when the lock failed.
+class GlobalLockGuard {
+public:
+    explicit GlobalLockGuard(HGLOBAL block) : m_block(block), m_p(block ? ::GlobalLock(block) : nullptr) {}
+    ~GlobalLockGuard() {
+        if (m_p) ::GlobalUnlock(m_block);
+    }
+    GlobalLockGuard(const GlobalLockGuard&) = delete;
+    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+    void* Get() const { return m_p; }
+
+private:
+    HGLOBAL m_block;
+    void* m_p;
+};
 
 }  // namespace fw
