@@ -2,7 +2,8 @@
 // How the main dialog gets a drop target for files dropped anywhere on its window. The
 // installer registers one for the dialog, with the file list as the place dropped rows go,
 // and returns the registration; the dialog keeps it until its window is destroyed, and
-// destroying it revokes the target. Without an installer nothing is registered.
+// destroying it revokes the target. Without an installer the file list's own drop target
+// (CMyDropTarget) is registered.
 #include "framework/Controls.h"
 
 #include <functional>

@@ -1,5 +1,9 @@
 #include "renamory/PickerSeam.h"
 
+#include "renamory/RenamoryApp.h"
+#include "renamory/gathering/BrowseDlg.h"
+#include "renamory/gathering/SelectDialog.h"
+
 #include <utility>
 
 namespace renamory {
@@ -11,9 +15,25 @@ PathPicker& InstalledPicker() {
 }
 }  // namespace
 
+// The real pickers: the suite's Add Files and Folders dialog, whose result the application
+// object keeps (its result code is not looked at), or the files-and-folders picker, whose
+// class-wide result counts only after IDOK.
+std::vector<std::wstring> RunPlatformPicker(HWND, bool useBrowseDialog) {
+    if (useBrowseDialog) {
+        CBrowseDlg browse;
+        browse.DoModal();
+        CRenamoryApp* app = CRenamoryApp::Get();
+        if (!app) return {};
+        return {app->m_lstPickedPaths.begin(), app->m_lstPickedPaths.end()};
+    }
+    CSelectDialog picker;
+    if (picker.DoModal() != IDOK) return {};
+    return CSelectDialog::m_arrChosenItems;
+}
+
 std::vector<std::wstring> PickPaths(HWND owner, bool useBrowseDialog) {
     const PathPicker& picker = InstalledPicker();
-    if (!picker) return {};
+    if (!picker) return RunPlatformPicker(owner, useBrowseDialog);
     return picker(owner, useBrowseDialog);
 }
 

@@ -14,11 +14,11 @@ namespace renamory {
 
 using PathPicker = std::function<std::vector<std::wstring>(HWND owner, bool useBrowseDialog)>;
 
-// Runs the installed picker; without one, nothing is picked.
+// Runs the installed picker; without one, the real picker dialogs.
 std::vector<std::wstring> PickPaths(HWND owner, bool useBrowseDialog);
 
 // Installs picker for every later Add... and returns the previous one. An empty picker
-// restores the default.
+// restores the real dialogs.
 PathPicker SetPathPicker(PathPicker picker);
 
 }  // namespace renamory

@@ -9,6 +9,7 @@
 #include "renamory/engine/NameChecks.h"
 #include "renamory/engine/PatternEngine.h"
 #include "renamory/engine/SplitPath.h"
+#include "renamory/gathering/BeginDragFiles.h"
 #include "renamory/rename/RenameFailureReport.h"
 #include "renamory/rename/RenameJob.h"
 #include "shared/HelpLauncher.h"
@@ -127,9 +128,14 @@ bool CRenamoryDlg::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         fw::OnCommand<&CRenamoryDlg::OnTokenRandom>(kIdTokenRandom),
         fw::OnCommand<&CRenamoryDlg::OnTokenDate>(kIdTokenDate),
         fw::OnCommand<&CRenamoryDlg::OnTokenTime>(kIdTokenTime),
+        fw::OnNotify<&CRenamoryDlg::OnBeginDragFiles>(kIdFileList, LVN_BEGINDRAG),
     };
     return fw::Dispatch(*this, routes, msg, wp, lp, result) ||
            fw::CDialog::OnWndMsg(msg, wp, lp, result);
+}
+
+void CRenamoryDlg::OnBeginDragFiles(NMHDR* header, LRESULT* result) {
+    ::OnBeginDragFiles(m_listFiles, reinterpret_cast<const NMLISTVIEW*>(header), result);
 }
 
 bool CRenamoryDlg::OnSysCommand(WPARAM wp, LPARAM, LRESULT& result) {

@@ -42,6 +42,8 @@ private:
     LRESULT OnCtlColor(WPARAM, LPARAM);
     LRESULT OnHelpInfo(WPARAM, LPARAM);
     void OnDestroy();
+    // Rows dragged out of the file list.
+    void OnBeginDragFiles(NMHDR* header, LRESULT* result);
     void OnAdd();
     void OnRemove();
     void OnPreview();

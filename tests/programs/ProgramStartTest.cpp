@@ -32,13 +32,37 @@ bool Exits(const fw::KernelHandle& process, DWORD timeoutMs = 15000) {
         [&] { return ::WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0; }, timeoutMs);
 }
 
-HWND WaitForDialog(const wchar_t* caption, DWORD timeoutMs = 15000) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (HWND wnd = ::FindWindowW(L"#32770", caption)) return wnd;
-        if (::GetTickCount64() > deadline) return nullptr;
-        ::WaitForSingleObject(::GetCurrentProcess(), 20);  // the window appears in another process
-    }
+// The main dialog of one process: other tests of the suite may show dialogs with the same
+// caption at the same time, in their own processes.
+HWND FindDialogOf(DWORD processId, const wchar_t* caption) {
+    struct Search {
+        DWORD processId;
+        const wchar_t* caption;
+        HWND found;
+    } search{processId, caption, nullptr};
+    ::EnumWindows(
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(wnd, &owner);
+            wchar_t text[64] = {};
+            ::GetWindowTextW(wnd, text, 64);
+            if (owner == s->processId && std::wstring(text) == s->caption) {
+                s->found = wnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForDialog(const fw::KernelHandle& process, const wchar_t* caption, DWORD timeoutMs = 15000) {
+    const DWORD processId = ::GetProcessId(process.Get());
+    HWND found = nullptr;
+    testing_support::PumpUntil([&] { return (found = FindDialogOf(processId, caption)) != nullptr; },
+                               timeoutMs);
+    return found;
 }
 
 struct Program {
@@ -71,7 +95,8 @@ TEST_P(SecondInstance, EndsAtOnceAndRestoresTheWindowWithTheJoinedTitle) {
     ASSERT_TRUE(second);
     EXPECT_TRUE(Exits(second));
     EXPECT_FALSE(::IsIconic(running));
-    EXPECT_EQ(nullptr, ::FindWindowW(L"#32770", program.caption)) << "the second instance showed a window";
+    EXPECT_EQ(nullptr, FindDialogOf(::GetProcessId(second.Get()), program.caption))
+        << "the second instance showed a window";
     ::DestroyWindow(running);
 }
 
@@ -89,12 +114,12 @@ INSTANTIATE_TEST_SUITE_P(Programs, SecondInstance, ::testing::ValuesIn(kPrograms
 TEST(Programs, BothStartSideBySideAndCloseFromTheSystemMenu) {
     fw::KernelHandle dirvista = Start(DIRVISTA_EXE_UNIX);
     ASSERT_TRUE(dirvista);
-    HWND dirvistaWindow = WaitForDialog(L"Orvana Dirvista");
+    HWND dirvistaWindow = WaitForDialog(dirvista, L"Orvana Dirvista");
     ASSERT_NE(nullptr, dirvistaWindow);
 
     fw::KernelHandle renamory = Start(RENAMORY_EXE_UNIX);
     ASSERT_TRUE(renamory);
-    HWND renamoryWindow = WaitForDialog(L"Orvana Renamory");
+    HWND renamoryWindow = WaitForDialog(renamory, L"Orvana Renamory");
     ASSERT_NE(nullptr, renamoryWindow);
     EXPECT_EQ(WAIT_TIMEOUT, ::WaitForSingleObject(dirvista.Get(), 0));
 
