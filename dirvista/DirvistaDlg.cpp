@@ -1,7 +1,7 @@
 #include "dirvista/DirvistaDlg.h"
 
 #include "dirvista/pie/SliceColors.h"
-#include "dirvista/scan/SliceIcon.h"
+#include "dirvista/scan/SliceImageStrip.h"
 #include "framework/MessageBoxSeam.h"
 #include "shared/HelpLauncher.h"
 #include "shared/MainDialogSupport.h"
@@ -18,7 +18,6 @@ using dirvista::ScanWorker;
 
 namespace {
 constexpr UINT kRepaintNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
-constexpr int kRowImageGrowth = 256;
 constexpr size_t kReportsPerTake = 64;
 constexpr ULONGLONG kReportBudgetMs = 30;
 
@@ -98,9 +97,7 @@ BOOL CDirvistaDlg::OnInitDialog() {
 
     m_list.InsertColumn(0, L"Folder", LVCFMT_LEFT, 420);
     m_list.InsertColumn(1, L"Size (KBytes)", LVCFMT_RIGHT, 100);
-    // Grown in large steps: each growth copies every icon so far, so growing by one icon
-    // makes a scan of thousands of subfolders quadratic.
-    m_rowImages.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, kRowImageGrowth);
+    m_rowImages.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
 
     dirvista::g_sortDescending = false;
     return TRUE;
@@ -209,7 +206,7 @@ void CDirvistaDlg::OnItemExpanded(NMHDR* header, LRESULT* result) {
         folders.push_back(dirvista::GetItemPath(m_tree, child));
     // Started even while another scan runs: it then finds the scan lock taken and gives up
     // without changing anything.
-    auto worker = std::make_unique<ScanWorker>(m_hWnd, m_progress.m_hWnd, item, std::move(folders));
+    auto worker = std::make_unique<ScanWorker>(m_hWnd, item, std::move(folders));
     if (worker->Start()) m_scanWorkers.push_back(std::move(worker));
 }
 
@@ -230,8 +227,12 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
     const ULONGLONG deadline = ::GetTickCount64() + kReportBudgetMs;
     bool bPieChanged = false;
     std::vector<ScanReport> reports;
+    bool more = false;
+    // Each row inserted into a list that redraws recomputes its scroll bars; the rows of one
+    // message go in together.
+    m_list.SendMessage(WM_SETREDRAW, FALSE);
     do {
-        reports = worker.TakeReports(kReportsPerTake);
+        reports = worker.TakeReports(kReportsPerTake, more);
         for (const ScanReport& report : reports) {
             if (report.event == ScanEvent::Started) {
                 OnScanStarted(worker);
@@ -239,6 +240,10 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
             }
             if (&worker != m_pActiveScan) continue;
             switch (report.event) {
+            case ScanEvent::Progress:
+                // The bar only shows activity: it starts again when it passes its end.
+                for (size_t step = 0; step < report.index; ++step) m_progress.StepIt();
+                break;
             case ScanEvent::Slice:
                 AddSlice(worker, report.index, report.bytes);
                 bPieChanged = true;
@@ -251,9 +256,11 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
             case ScanEvent::Started: break;
             }
         }
-    } while (reports.size() == kReportsPerTake && ::GetTickCount64() < deadline);
+    } while (more && ::GetTickCount64() < deadline);
+    m_list.SendMessage(WM_SETREDRAW, TRUE);
+    m_list.Invalidate();
     if (bPieChanged) RepaintPie();
-    if (reports.size() == kReportsPerTake) PostMessage(dirvista::WM_SCAN_REPORT, 0, lp);
+    if (more) PostMessage(dirvista::WM_SCAN_REPORT, 0, lp);
     return 0;
 }
 
@@ -267,16 +274,15 @@ void CDirvistaDlg::OnScanStarted(ScanWorker& worker) {
     // The rows go from the list before their records are freed.
     m_list.DeleteAllItems();
     m_rows.clear();
-    // Icon position i is the colour of slice i of this scan.
+    // Image i is the colour of slice i of this scan; the slices get the same colours as they
+    // come.
     m_rowImages.RemoveAll();
+    dirvista::AppendSliceImages(m_rowImages, worker.Folders().size());
     m_list.SetImageList(m_rowImages, LVSIL_SMALL);
 }
 
 void CDirvistaDlg::AddSlice(const ScanWorker& worker, size_t index, ULONGLONG bytes) {
-    const COLORREF colour = dirvista::SliceColor(index);
-    const fw::IconHandle icon = dirvista::MakeSliceIcon(colour);
-    if (icon) ::ImageList_ReplaceIcon(m_rowImages, -1, icon.Get());
-    m_pie.m_slices.Add(colour, bytes, worker.Folders()[index]);
+    m_pie.m_slices.Add(dirvista::SliceColor(index), bytes, worker.Folders()[index]);
 }
 
 void CDirvistaDlg::AddRow(const ScanWorker& worker, size_t index, ULONGLONG bytes) {
@@ -334,7 +340,11 @@ void CDirvistaDlg::OnClickList(NMHDR* header, LRESULT* result) {
     for (HTREEITEM child = m_tree.GetChildItem(m_hExpandedItem); child;
          child = m_tree.GetNextSiblingItem(child)) {
         if (dirvista::GetItemPath(m_tree, child) == text) {
+            // As in OpenFolder: the level read below the child goes in without redrawing.
+            m_tree.SendMessage(WM_SETREDRAW, FALSE);
             m_tree.Expand(child, TVE_EXPAND);
+            m_tree.SendMessage(WM_SETREDRAW, TRUE);
+            m_tree.Invalidate();
             return;
         }
     }
@@ -357,6 +367,9 @@ HTREEITEM CDirvistaDlg::OpenFolder(const std::wstring& path) {
         ::SetFocus(m_tree.m_hWnd);
         if (m_tree.AreDrivesPending()) m_tree.SendMessage(WM_SETFOCUS);
     }
+    // Every item the tree inserts while redrawing recomputes its scroll bars, which makes
+    // opening a folder of thousands of subfolders take seconds; they go in together instead.
+    m_tree.SendMessage(WM_SETREDRAW, FALSE);
     HTREEITEM item = FindChildNamed(m_tree, nullptr, root);
     for (const std::wstring& name : names) {
         if (!item) break;
@@ -365,8 +378,12 @@ HTREEITEM CDirvistaDlg::OpenFolder(const std::wstring& path) {
         m_bOpeningPath = false;
         item = FindChildNamed(m_tree, item, name);
     }
-    if (!item) return nullptr;
-    m_tree.SelectItem(item);
-    if (!(m_tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED)) m_tree.Expand(item, TVE_EXPAND);
+    if (item) {
+        m_tree.SelectItem(item);
+        if (!(m_tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED)) m_tree.Expand(item, TVE_EXPAND);
+    }
+    m_tree.SendMessage(WM_SETREDRAW, TRUE);
+    m_tree.Invalidate();
+    if (item) m_tree.SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
     return item;
 }

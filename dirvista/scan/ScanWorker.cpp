@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <string_view>
 #include <utility>
 
 namespace dirvista {
@@ -19,22 +20,16 @@ ScanWorker::EnterDirectoryHook ScanWorker::ReplaceEnterDirectoryHook(EnterDirect
     return std::exchange(g_enterDirectoryHook, std::move(hook));
 }
 
-ScanWorker::ScanWorker(HWND window, HWND progressBar, HTREEITEM item,
-                       std::vector<std::wstring> folders)
+ScanWorker::ScanWorker(HWND window, HTREEITEM item, std::vector<std::wstring> folders)
     : m_hWindow(window),
-      m_progress(progressBar),
       m_hItem(item),
       m_folders(std::move(folders)),
       m_stopEvent(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-    EnterDirectoryHook hook;
     {
         std::lock_guard<std::mutex> guard(g_hookMutex);
-        hook = g_enterDirectoryHook;
+        m_enterDirectoryHook = g_enterDirectoryHook;
     }
-    if (hook) {
-        HANDLE stop = m_stopEvent.Get();
-        m_control.onEnterDirectory = [hook, stop](const wchar_t* path) { hook(path, stop); };
-    }
+    m_control.onEnterDirectory = [this](const wchar_t* path) { OnEnterDirectory(path); };
 }
 
 ScanWorker::~ScanWorker() {
@@ -102,24 +97,47 @@ DWORD ScanWorker::Run() {
 
 bool ScanWorker::Measure(size_t index, ULONGLONG& bytes) {
     if (IsStopRequested()) return false;
-    bytes = CFolderTreeView::GetFolderSize(m_folders[index].c_str(), &m_progress, &m_control);
+    m_nMeasuring = index;
+    bytes = CFolderTreeView::GetFolderSize(m_folders[index].c_str(), nullptr, &m_control);
     return !IsStopRequested();
+}
+
+void ScanWorker::OnEnterDirectory(const wchar_t* folderPath) {
+    const std::wstring_view path = folderPath;
+    const std::wstring& measured = m_folders[m_nMeasuring];
+    if (path.size() > measured.size() + 1 && path.starts_with(measured) &&
+        path[measured.size()] == L'\\' && path.find(L'\\', measured.size() + 1) == std::wstring_view::npos) {
+        // Steps in a row make one report, so a folder of many subfolders does not flood the
+        // queue.
+        std::lock_guard<std::mutex> guard(m_reportMutex);
+        if (!m_reports.empty() && m_reports.back().event == ScanEvent::Progress) ++m_reports.back().index;
+        else m_reports.push_back({ScanEvent::Progress, 1, 0});
+        WakeWindow();
+    }
+    if (m_enterDirectoryHook) m_enterDirectoryHook(folderPath, m_stopEvent.Get());
 }
 
 void ScanWorker::Report(ScanEvent event, size_t index, ULONGLONG bytes) {
     if (IsStopRequested()) return;
     std::lock_guard<std::mutex> guard(m_reportMutex);
     m_reports.push_back({event, index, bytes});
+    WakeWindow();
+}
+
+// Called with the report lock held.
+void ScanWorker::WakeWindow() {
     if (!m_bWakePosted)
         m_bWakePosted = ::PostMessageW(m_hWindow, WM_SCAN_REPORT, 0, reinterpret_cast<LPARAM>(this)) != FALSE;
 }
 
-std::vector<ScanReport> ScanWorker::TakeReports(size_t limit) {
+std::vector<ScanReport> ScanWorker::TakeReports(size_t limit, bool& bMoreWaiting) {
     std::lock_guard<std::mutex> guard(m_reportMutex);
+    std::vector<ScanReport> taken;
     const size_t count = std::min(limit, m_reports.size());
-    std::vector<ScanReport> taken(m_reports.begin(), m_reports.begin() + static_cast<std::ptrdiff_t>(count));
+    taken.insert(taken.end(), m_reports.begin(), m_reports.begin() + static_cast<std::ptrdiff_t>(count));
     m_reports.erase(m_reports.begin(), m_reports.begin() + static_cast<std::ptrdiff_t>(count));
-    if (m_reports.empty()) m_bWakePosted = false;
+    bMoreWaiting = !m_reports.empty();
+    if (!bMoreWaiting) m_bWakePosted = false;
     return taken;
 }
 

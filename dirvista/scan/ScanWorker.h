@@ -8,10 +8,14 @@
 // object or model the window paints is touched from the worker thread, and the worker never
 // waits for the window to paint: at most one wake-up message is in the window's queue.
 //
+// The progress bar steps once per direct subfolder of each measured folder (as the walk
+// enters it). The worker does not step the bar itself (a SendMessage would make the walk
+// wait for every repaint of the pie): the steps are reports too.
+//
 // Stopping is cooperative: RequestStop makes the size walk stop before its next directory
-// or batch of entries, and the worker then sends nothing more. The owner must not wait for
-// the thread with a plain wait on the window's thread, since the worker may be inside a
-// SendMessage to it: WaitForEnd handles sent messages while it waits.
+// or batch of entries, and the worker then reports nothing more. WaitForEnd still handles
+// messages sent to the waiting thread, so that it can never lock up with a worker that
+// talks to a window of that thread.
 #include "dirvista/folders/FolderWalkControl.h"
 #include "framework/Controls.h"
 #include "framework/Handles.h"
@@ -31,6 +35,7 @@ inline constexpr UINT WM_SCAN_REPORT = WM_APP + 0x133;
 
 enum class ScanEvent {
     Started,   // the scan lock is taken: the window clears its last scan and disables input
+    Progress,  // the progress bar has `index` steps to take
     Slice,     // first pass: subfolder `index` measured `bytes`
     Row,       // second pass: subfolder `index` measured `bytes` again
     Finished,  // all measured and the lock released (not sent after a stop)
@@ -50,8 +55,8 @@ public:
     using EnterDirectoryHook = std::function<void(const wchar_t* folderPath, HANDLE stopRequested)>;
 
     // `folders` are the paths of the subfolders to measure, in the order of their rows.
-    // Reports go to `window`; `progressBar` is stepped by the size walk.
-    ScanWorker(HWND window, HWND progressBar, HTREEITEM item, std::vector<std::wstring> folders);
+    // Reports go to `window`.
+    ScanWorker(HWND window, HTREEITEM item, std::vector<std::wstring> folders);
     // Asks the thread to stop and waits for it (see WaitForEnd).
     ~ScanWorker();
     ScanWorker(const ScanWorker&) = delete;
@@ -67,8 +72,9 @@ public:
     void WaitForEnd() const;
 
     // Removes and returns the waiting reports, oldest first, at most `limit` of them. When
-    // none are left, the next report posts a new wake-up.
-    std::vector<ScanReport> TakeReports(size_t limit);
+    // none are left, the next
+    // report posts a new wake-up; otherwise `bMoreWaiting` is set and no wake-up comes.
+    std::vector<ScanReport> TakeReports(size_t limit, bool& bMoreWaiting);
 
     HTREEITEM Item() const { return m_hItem; }
     const std::vector<std::wstring>& Folders() const { return m_folders; }
@@ -77,25 +83,22 @@ public:
     static EnterDirectoryHook ReplaceEnterDirectoryHook(EnterDirectoryHook hook);
 
 private:
-    // A handle-only view of the progress bar for the walk, which steps it with SendMessage.
-    // It is not the window's object, so it must not detach that object's property when it goes.
-    class ProgressBarHandle : public fw::CProgressCtrl {
-    public:
-        explicit ProgressBarHandle(HWND bar) { m_hWnd = bar; }
-        ~ProgressBarHandle() override { m_hWnd = nullptr; }
-    };
-
     static DWORD WINAPI LoadFolderInfoThread(LPVOID parameter);
     DWORD Run();
     // Measures one folder; false when a stop was requested (the size is then partial).
     bool Measure(size_t index, ULONGLONG& bytes);
     void Report(ScanEvent event, size_t index = 0, ULONGLONG bytes = 0);
+    // Called before the walk opens each directory; counts a step for each direct subfolder
+    // of the folder being measured.
+    void OnEnterDirectory(const wchar_t* folderPath);
+    void WakeWindow();
 
     HWND m_hWindow;
-    ProgressBarHandle m_progress;
     HTREEITEM m_hItem;
     std::vector<std::wstring> m_folders;
     FolderWalkControl m_control;
+    EnterDirectoryHook m_enterDirectoryHook;
+    size_t m_nMeasuring = 0;  // the folder being measured (worker thread only)
     fw::KernelHandle m_stopEvent;
     fw::KernelHandle m_hThread;
     std::mutex m_reportMutex;

@@ -183,12 +183,15 @@ protected:
 
 TEST_F(DirvistaDlgTest, ThreeSubfoldersGiveSlicesAndRowsInTreeOrder) {
     drive.File(L"one\\f", 1024);
+    drive.Folder(L"one\\empty");
     drive.File(L"two\\f", 2047);
     drive.Folder(L"zero");
     MakeWindow();
     HTREEITEM root = OpenAndWait(L"T:\\");
     ExpectIdle();
     EXPECT_EQ(dlg->GetExpandedItem(), root);
+    // One step of 10 per direct subfolder of each measured folder, in both passes.
+    EXPECT_EQ(dlg->Progress().GetPos(), 20);
 
     const std::map<std::wstring, std::pair<ULONGLONG, std::wstring>> expected = {
         {L"T:\\\\one", {1024, L"1"}}, {L"T:\\\\two", {2047, L"1"}}, {L"T:\\\\zero", {0, L"0"}}};
