@@ -19,6 +19,9 @@ using dirvista::ScanWorker;
 namespace {
 constexpr UINT kRepaintNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr size_t kReportsPerTake = 64;
+constexpr UINT_PTR kPieRepaintTimer = 0x5031;
+// The pie may spend at most 1 part in kPieRepaintSpacing of the time repainting.
+constexpr int kPieRepaintSpacing = 5;
 constexpr ULONGLONG kReportBudgetMs = 30;
 
 // Splits "C:\a\b" (or the tree's form "C:\\a\b") into the drive root "C:\" and the names
@@ -118,6 +121,7 @@ bool CDirvistaDlg::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         fw::OnNotify<&CDirvistaDlg::OnSelChangedTree>(IDC_FOLDER_TREE, TVN_SELCHANGEDW),
         fw::OnMessage<&CDirvistaDlg::OnScanReport>(dirvista::WM_SCAN_REPORT),
         fw::OnMessage<&CDirvistaDlg::OnDestroy>(WM_DESTROY),
+        fw::OnMessage<&CDirvistaDlg::OnTimer>(WM_TIMER),
     };
     return fw::Dispatch(*this, routes, msg, wp, lp, result) ||
            CResizeDialog::OnWndMsg(msg, wp, lp, result);
@@ -137,7 +141,7 @@ bool CDirvistaDlg::OnSysCommand(WPARAM wp, LPARAM, LRESULT& result) {
 }
 
 void CDirvistaDlg::ConfirmClose() {
-    m_hCloseProbe.Reset(::OpenEventW(EVENT_MODIFY_STATE, FALSE, kScanRunningEventName));
+    m_hCloseProbe.Reset(::OpenEventW(EVENT_MODIFY_STATE, FALSE, dirvista::kScanRunningEventName));
     if (!m_hCloseProbe) {
         EndDialog(1);
         return;
@@ -210,11 +214,11 @@ void CDirvistaDlg::OnItemExpanded(NMHDR* header, LRESULT* result) {
     if (worker->Start()) m_scanWorkers.push_back(std::move(worker));
 }
 
-// Takes the waiting reports of a worker. Slices that arrive while the pie is being painted
-// are drawn together by the next repaint, so a pie of thousands of slices is not repainted
-// thousands of times; when measuring is slower than painting, which is the usual case, each
-// slice gets its own repaint. The work per message is bounded so the window stays
-// responsive; what is left is taken after a new wake-up.
+// Takes the waiting reports of a worker. Slices that arrive together are drawn by one
+// repaint, and repaints are spaced so that painting a pie of thousands of slices cannot
+// take most of the window's time; when measuring is slower than painting, which is the usual
+// case, each slice gets its own repaint at once. The work per message is bounded so the
+// window stays responsive; what is left is taken after a new wake-up.
 LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
     const auto found = std::find_if(m_scanWorkers.begin(), m_scanWorkers.end(),
                                     [lp](const std::unique_ptr<ScanWorker>& worker) {
@@ -228,9 +232,7 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
     bool bPieChanged = false;
     std::vector<ScanReport> reports;
     bool more = false;
-    // Each row inserted into a list that redraws recomputes its scroll bars; the rows of one
-    // message go in together.
-    m_list.SendMessage(WM_SETREDRAW, FALSE);
+    bool bRowsAdded = false;
     do {
         reports = worker.TakeReports(kReportsPerTake, more);
         for (const ScanReport& report : reports) {
@@ -248,7 +250,13 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
                 AddSlice(worker, report.index, report.bytes);
                 bPieChanged = true;
                 break;
-            case ScanEvent::Row: AddRow(worker, report.index, report.bytes); break;
+            case ScanEvent::Row:
+                // Each row inserted into a list that redraws recomputes its scroll bars; the
+                // rows of one message go in together.
+                if (!bRowsAdded) m_list.SendMessage(WM_SETREDRAW, FALSE);
+                bRowsAdded = true;
+                AddRow(worker, report.index, report.bytes);
+                break;
             case ScanEvent::Finished:
                 OnScanFinished();
                 bPieChanged = false;
@@ -257,15 +265,18 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
             }
         }
     } while (more && ::GetTickCount64() < deadline);
-    m_list.SendMessage(WM_SETREDRAW, TRUE);
-    m_list.Invalidate();
-    if (bPieChanged) RepaintPie();
+    if (bRowsAdded) {
+        m_list.SendMessage(WM_SETREDRAW, TRUE);
+        m_list.Invalidate();
+    }
+    if (bPieChanged) RepaintPieSoon();
     if (more) PostMessage(dirvista::WM_SCAN_REPORT, 0, lp);
     return 0;
 }
 
 void CDirvistaDlg::OnScanStarted(ScanWorker& worker) {
     m_pActiveScan = &worker;
+    m_nextPieRepaint = {};
     m_hExpandedItem = worker.Item();
     m_progress.ShowWindow(SW_SHOWNORMAL);
     m_tree.EnableWindow(FALSE);
@@ -312,7 +323,35 @@ void CDirvistaDlg::OnScanFinished() {
 }
 
 void CDirvistaDlg::RepaintPie() {
-    if (m_pie.m_hWnd) m_pie.RedrawWindow(kRepaintNow);
+    if (m_bPieRepaintPending) {
+        ::KillTimer(m_hWnd, kPieRepaintTimer);
+        m_bPieRepaintPending = false;
+    }
+    if (!m_pie.m_hWnd) return;
+    const auto start = std::chrono::steady_clock::now();
+    m_pie.RedrawWindow(kRepaintNow);
+    const auto end = std::chrono::steady_clock::now();
+    m_nextPieRepaint = end + (end - start) * (kPieRepaintSpacing - 1);
+}
+
+void CDirvistaDlg::RepaintPieSoon() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= m_nextPieRepaint) {
+        RepaintPie();
+        return;
+    }
+    if (m_bPieRepaintPending) return;
+    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(m_nextPieRepaint - now);
+    m_bPieRepaintPending =
+        ::SetTimer(m_hWnd, kPieRepaintTimer, static_cast<UINT>(std::max<long long>(1, wait.count())), nullptr) != 0;
+    if (!m_bPieRepaintPending) RepaintPie();
+}
+
+bool CDirvistaDlg::OnTimer(WPARAM wp, LPARAM, LRESULT& result) {
+    if (wp != kPieRepaintTimer) return false;
+    if (m_bPieRepaintPending) RepaintPie();
+    result = 0;
+    return true;
 }
 
 void CDirvistaDlg::StopScans() {

@@ -13,12 +13,12 @@
 #include "framework/Handles.h"
 #include "skin/ResizeDialog.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 inline constexpr wchar_t kDirvistaCaption[] = L"Orvana Dirvista";
-using dirvista::kScanRunningEventName;
 
 // Control identifiers of the main dialog's template.
 enum DirvistaControlId : UINT {
@@ -88,6 +88,10 @@ private:
     void AddRow(const dirvista::ScanWorker& worker, size_t index, ULONGLONG bytes);
     void OnScanFinished();
     void RepaintPie();
+    // Repaints the pie at once, unless the last repaint was so recent that painting would
+    // take more than a fifth of the window's time; then a timer repaints it a little later.
+    void RepaintPieSoon();
+    bool OnTimer(WPARAM wp, LPARAM lp, LRESULT& result);
     void StopScans();
     void ForgetEndedScans();
 
@@ -110,4 +114,6 @@ private:
     fw::CProgressCtrl m_progress;
     bool m_bOpeningPath = false;  // expanding the ancestors of a folder being opened
     bool m_bClosing = false;
+    std::chrono::steady_clock::time_point m_nextPieRepaint{};
+    bool m_bPieRepaintPending = false;
 };

@@ -26,8 +26,8 @@ struct FolderRow {
 inline bool g_sortDescending = false;
 
 // LVM_SORTITEMS comparison of two rows' FolderRow item data. Column 0 compares the paths
-// ignoring case; column 1 compares the sizes and, like the original program, answers only
-// 1 or 0 (never "less"), so the order it gives depends on the list's sort algorithm.
+// ignoring case. Column 1 compares the sizes and answers only 1 ("after") or 0, never
+// "before"; the list's merge sort needs no more to order the rows.
 int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM column);
 
 }  // namespace dirvista

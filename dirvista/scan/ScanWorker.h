@@ -72,8 +72,8 @@ public:
     void WaitForEnd() const;
 
     // Removes and returns the waiting reports, oldest first, at most `limit` of them. When
-    // none are left, the next
-    // report posts a new wake-up; otherwise `bMoreWaiting` is set and no wake-up comes.
+    // none are left, the next report posts a new wake-up; otherwise `bMoreWaiting` is set
+    // and no wake-up comes.
     std::vector<ScanReport> TakeReports(size_t limit, bool& bMoreWaiting);
 
     HTREEITEM Item() const { return m_hItem; }
