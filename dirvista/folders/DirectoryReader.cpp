@@ -32,24 +32,21 @@ bool DirectoryReader::Start(HANDLE directory) {
 
 const DirectoryEntry* DirectoryReader::Next() {
     if (!m_directory || !m_batch) return nullptr;
-    if (m_next == kNeedBatch) {
-        if (!QueryDirectory(m_directory.Get(), m_batch.get())) return nullptr;
-        m_next = 0;
-    }
-    // An entry that does not lie wholly inside the batch ends the batch rather than being
-    // read past the buffer.
-    const size_t offset = m_next;
-    if (offset + kDirectoryEntryHeaderBytes > kDirectoryBatchBytes) {
+    for (;;) {
+        if (m_next == kNeedBatch) {
+            if (!QueryDirectory(m_directory.Get(), m_batch.get())) return nullptr;
+            m_next = 0;
+        }
+        // An entry that does not lie wholly inside the batch ends the batch rather than
+        // being read past the buffer.
+        const size_t offset = m_next;
         m_next = kNeedBatch;
-        return Next();
+        if (offset + kDirectoryEntryHeaderBytes > kDirectoryBatchBytes) continue;
+        const auto* entry = reinterpret_cast<const DirectoryEntry*>(m_batch.get() + offset);
+        if (offset + kDirectoryEntryHeaderBytes + entry->FileNameLength > kDirectoryBatchBytes) continue;
+        if (entry->NextEntryOffset != 0) m_next = offset + entry->NextEntryOffset;
+        return entry;
     }
-    const auto* entry = reinterpret_cast<const DirectoryEntry*>(m_batch.get() + offset);
-    if (offset + kDirectoryEntryHeaderBytes + entry->FileNameLength > kDirectoryBatchBytes) {
-        m_next = kNeedBatch;
-        return Next();
-    }
-    m_next = entry->NextEntryOffset == 0 ? kNeedBatch : offset + entry->NextEntryOffset;
-    return entry;
 }
 
 }  // namespace dirvista

@@ -5,6 +5,9 @@
 //
 // The walk keeps its state per level on the heap, not in recursion, so nesting depth is
 // bounded only by the longest path (kMaxFolderPathLength) and not by the thread's stack.
+// The folder itself is opened by its path (MakeOpenPath); each subdirectory by its name
+// below its parent's open handle, which costs the same at any depth. The full path of each
+// entry is still formed: entries whose path would exceed kMaxFolderPathLength count 0.
 // A directory that is one of its own ancestors (reached back through a junction, a
 // directory link or a mounted folder) counts 0, so a loop ends.
 #include "framework/Controls.h"

@@ -128,6 +128,22 @@ TEST(FolderSize, NullPathOrMissingFolderCountsZero) {
     EXPECT_EQ(0u, CFolderTreeView::GetFolderSize(fixture.Path(L"missing").c_str(), nullptr));
 }
 
+TEST(FolderSize, AFolderWhoseNameEndsInADotIsMeasuredItself) {
+    // Win32 parsing would turn x\... into x and x\b. into x\b.
+    FixtureTree fixture;
+    MakeFolder(fixture.Path(L"x"));
+    MakeFile(fixture.Path(L"x\\outside"), 1);
+    MakeFolder(fixture.Path(L"x\\..."));
+    MakeFile(fixture.Path(L"x\\...\\inside"), 20);
+    MakeFolder(fixture.Path(L"x\\b"));
+    MakeFile(fixture.Path(L"x\\b\\plain"), 300);
+    MakeFolder(fixture.Path(L"x\\b."));
+    MakeFile(fixture.Path(L"x\\b.\\dotted"), 4000);
+    EXPECT_EQ(20u, CFolderTreeView::GetFolderSize(fixture.Path(L"x\\...").c_str(), nullptr));
+    EXPECT_EQ(4000u, CFolderTreeView::GetFolderSize(fixture.Path(L"x\\b.").c_str(), nullptr));
+    folder_tests::EmptyFolderLiterally(fixture.Root());
+}
+
 TEST(FolderSize, UnreadableSubfolderCountsZeroWhileItsSiblingsCount) {
     FixtureTree fixture;
     fixture.File(L"top", 1);
