@@ -22,7 +22,7 @@ constexpr size_t kReportsPerTake = 64;
 constexpr UINT_PTR kPieRepaintTimer = 0x5031;
 // The pie may spend at most 1 part in kPieRepaintSpacing of the time repainting.
 constexpr int kPieRepaintSpacing = 5;
-constexpr ULONGLONG kReportBudgetMs = 30;
+constexpr ULONGLONG kReportBudgetMs = 10;
 
 // Splits "C:\a\b" (or the tree's form "C:\\a\b") into the drive root "C:\" and the names
 // below it.
