@@ -1,24 +1,108 @@
 #include "dirvista/DirvistaDlg.h"
 
+#include "dirvista/pie/SliceColors.h"
+#include "dirvista/scan/SliceImageStrip.h"
 #include "framework/MessageBoxSeam.h"
 #include "shared/HelpLauncher.h"
 #include "shared/MainDialogSupport.h"
 #include "shared/res/ResourceIds.h"
 #include "skin/SkinManager.h"
 
-CDirvistaDlg::CDirvistaDlg() : fw::CDialog(IDD_MAIN) {
+#include <algorithm>
+#include <cwchar>
+
+using dirvista::FolderRow;
+using dirvista::ScanEvent;
+using dirvista::ScanReport;
+using dirvista::ScanWorker;
+
+namespace {
+constexpr UINT kRepaintNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+constexpr size_t kReportsPerTake = 64;
+constexpr UINT_PTR kPieRepaintTimer = 0x5031;
+// The pie may spend at most 1 part in kPieRepaintSpacing of the time repainting.
+constexpr int kPieRepaintSpacing = 5;
+constexpr ULONGLONG kReportBudgetMs = 10;
+
+// Splits "C:\a\b" (or the tree's form "C:\\a\b") into the drive root "C:\" and the names
+// below it.
+bool SplitFolderPath(const std::wstring& path, std::wstring& root, std::vector<std::wstring>& names) {
+    if (path.size() < 2 || path[1] != L':') return false;
+    root = path.substr(0, 2) + L'\\';
+    names.clear();
+    size_t start = 2;
+    while (start <= path.size()) {
+        size_t end = path.find(L'\\', start);
+        if (end == std::wstring::npos) end = path.size();
+        if (end > start) names.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return true;
+}
+
+HTREEITEM FindChildNamed(const fw::CTreeCtrl& tree, HTREEITEM parent, const std::wstring& name) {
+    HTREEITEM child = parent ? tree.GetChildItem(parent) : tree.GetRootItem();
+    for (; child; child = tree.GetNextSiblingItem(child)) {
+        // File names compare without case on Windows.
+        if (_wcsicmp(tree.GetItemText(child).c_str(), name.c_str()) == 0) return child;
+    }
+    return nullptr;
+}
+}  // namespace
+
+CDirvistaDlg::CDirvistaDlg() : CResizeDialog(IDD_MAIN, nullptr, 0) {
     CSkinManager::Instance().LoadSkin(L"trelk.dat", nullptr);
     m_hIcon = ::LoadIconW(fw::ResourceInstance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
 }
 
-CDirvistaDlg::~CDirvistaDlg() = default;
+CDirvistaDlg::~CDirvistaDlg() {
+    m_bClosing = true;
+    StopScans();
+    // Each worker is waited for as it goes; what it sends meanwhile is carried out (and
+    // ignored, since the window is closing), so the wait cannot lock up.
+    m_scanWorkers.clear();
+    m_pActiveScan = nullptr;
+    // A modeless window still exists here; it goes now, while this object can still handle
+    // its last messages, and before the rows its list points at.
+    if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+    m_rows.clear();
+}
+
+void CDirvistaDlg::DoDataExchange() {
+    Bind(IDC_MAP_BOX, m_boxMap);
+    Bind(IDC_LOCATION_BOX, m_boxLocation);
+    Bind(IDC_FOLDER_TREE, m_tree);
+    Bind(IDC_PIE, m_pie);
+    Bind(IDC_FOLDER_LIST, m_list);
+    Bind(IDC_PROGRESS, m_progress);
+}
 
 BOOL CDirvistaDlg::OnInitDialog() {
-    fw::CDialog::OnInitDialog();
+    CResizeDialog::OnInitDialog();
     AppendAboutMenuItem(m_hWnd, L"About Orvana Dirvista...");
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_brBackground = fw::MakeSolidBrush(RGB(255, 255, 255));
+
+    for (dirvista::CCustomGroupBox* box : {&m_boxLocation, &m_boxMap}) {
+        box->SetHeaderStyle(TRUE);
+        box->SetFontSize(10);
+        box->SetFontBold(TRUE);
+    }
+
+    AddAnchor(IDC_LOCATION_BOX, 0, 0, 0, 1);
+    AddAnchor(IDC_FOLDER_TREE, 0, 0, 0, 1);
+    AddAnchor(IDC_MAP_BOX, 0, 0, 1, 1);
+    AddAnchor(IDC_PIE, 0, 1, 1, 1);
+    AddAnchor(IDC_FOLDER_LIST, 0, 0, 1, 1);
+    AddAnchor(IDC_PROGRESS, 0, 1, 1, 1);
+    SetMinClientSize(750, 510);
+
+    m_list.InsertColumn(0, L"Folder", LVCFMT_LEFT, 420);
+    m_list.InsertColumn(1, L"Size (KBytes)", LVCFMT_RIGHT, 100);
+    m_rowImages.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+
+    dirvista::g_sortDescending = false;
     return TRUE;
 }
 
@@ -28,10 +112,19 @@ bool CDirvistaDlg::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         fw::OnMessage<&CDirvistaDlg::OnPaint>(WM_PAINT),
         fw::OnMessage<&CDirvistaDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
         fw::OnCtlColor<&CDirvistaDlg::OnCtlColor>(),
+        fw::OnNotify<&CDirvistaDlg::OnItemExpanded>(IDC_FOLDER_TREE, TVN_ITEMEXPANDEDW),
+        fw::OnMessage<&CDirvistaDlg::OnShowWindow>(WM_SHOWWINDOW),
+        fw::OnMessage<&CDirvistaDlg::OnClose>(WM_CLOSE),
         fw::OnMessage<&CDirvistaDlg::OnHelpInfo>(WM_HELP),
+        fw::OnNotify<&CDirvistaDlg::OnClickList>(IDC_FOLDER_LIST, NM_CLICK),
+        fw::OnNotify<&CDirvistaDlg::OnHeaderClick>(0, HDN_ITEMCLICKW),
+        fw::OnNotify<&CDirvistaDlg::OnSelChangedTree>(IDC_FOLDER_TREE, TVN_SELCHANGEDW),
+        fw::OnMessage<&CDirvistaDlg::OnScanReport>(dirvista::WM_SCAN_REPORT),
+        fw::OnMessage<&CDirvistaDlg::OnDestroy>(WM_DESTROY),
+        fw::OnMessage<&CDirvistaDlg::OnTimer>(WM_TIMER),
     };
     return fw::Dispatch(*this, routes, msg, wp, lp, result) ||
-           fw::CDialog::OnWndMsg(msg, wp, lp, result);
+           CResizeDialog::OnWndMsg(msg, wp, lp, result);
 }
 
 bool CDirvistaDlg::OnSysCommand(WPARAM wp, LPARAM, LRESULT& result) {
@@ -48,7 +141,7 @@ bool CDirvistaDlg::OnSysCommand(WPARAM wp, LPARAM, LRESULT& result) {
 }
 
 void CDirvistaDlg::ConfirmClose() {
-    m_hCloseProbe = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, kScanRunningEventName);
+    m_hCloseProbe.Reset(::OpenEventW(EVENT_MODIFY_STATE, FALSE, dirvista::kScanRunningEventName));
     if (!m_hCloseProbe) {
         EndDialog(1);
         return;
@@ -57,10 +150,27 @@ void CDirvistaDlg::ConfirmClose() {
         m_hWnd,
         L"Load Folder Information process is in progress!\nAre you sure you want to abort and close the application?",
         kDirvistaCaption, MB_YESNO | MB_ICONQUESTION);
-    ::CloseHandle(m_hCloseProbe);
-    m_hCloseProbe = nullptr;
+    m_hCloseProbe.Reset();
     if (answer != IDYES) return;
+    // The worker stops at its next directory or batch of entries and is waited for when
+    // this object goes; the window closes now.
+    m_bClosing = true;
+    StopScans();
+    m_pActiveScan = nullptr;
     EndDialog(1);
+}
+
+// WM_CLOSE (Alt+F4 through the dialog manager, or a close sent by another program) asks
+// exactly as the close command does.
+void CDirvistaDlg::OnClose() { ConfirmClose(); }
+
+bool CDirvistaDlg::OnDestroy(WPARAM, LPARAM, LRESULT&) {
+    m_bClosing = true;
+    StopScans();
+    // The list was not made to share its image lists, so it would destroy the row icons
+    // that m_rowImages still owns.
+    if (m_list.m_hWnd) m_list.SetImageList(nullptr, LVSIL_SMALL);
+    return false;
 }
 
 bool CDirvistaDlg::OnPaint(WPARAM, LPARAM, LRESULT& result) {
@@ -77,3 +187,242 @@ LRESULT CDirvistaDlg::OnCtlColor(WPARAM, LPARAM) {
 }
 
 LRESULT CDirvistaDlg::OnHelpInfo(WPARAM, LPARAM) { return LaunchUserGuide(); }
+
+bool CDirvistaDlg::OnShowWindow(WPARAM, LPARAM, LRESULT& result) {
+    result = Default();
+    RepaintPie();
+    return true;
+}
+
+void CDirvistaDlg::OnSelChangedTree(NMHDR*, LRESULT* result) { *result = 0; }
+
+void CDirvistaDlg::OnItemExpanded(NMHDR* header, LRESULT* result) {
+    *result = 0;
+    const auto* notification = reinterpret_cast<const NMTREEVIEWW*>(header);
+    // The action may carry flags above the expand-or-collapse bits.
+    if ((notification->action & (TVE_EXPAND | TVE_COLLAPSE)) != TVE_EXPAND) return;
+    if (m_bOpeningPath || m_bClosing) return;
+    ForgetEndedScans();
+
+    HTREEITEM item = notification->itemNew.hItem;
+    std::vector<std::wstring> folders;
+    for (HTREEITEM child = m_tree.GetChildItem(item); child; child = m_tree.GetNextSiblingItem(child))
+        folders.push_back(dirvista::GetItemPath(m_tree, child));
+    // Started even while another scan runs: it then finds the scan lock taken and gives up
+    // without changing anything.
+    auto worker = std::make_unique<ScanWorker>(m_hWnd, item, std::move(folders));
+    if (worker->Start()) m_scanWorkers.push_back(std::move(worker));
+}
+
+// Takes the waiting reports of a worker. Slices that arrive together are drawn by one
+// repaint, and repaints are spaced so that painting a pie of thousands of slices cannot
+// take most of the window's time; when measuring is slower than painting, which is the usual
+// case, each slice gets its own repaint at once. The work per message is bounded so the
+// window stays responsive; what is left is taken after a new wake-up.
+LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
+    const auto found = std::find_if(m_scanWorkers.begin(), m_scanWorkers.end(),
+                                    [lp](const std::unique_ptr<ScanWorker>& worker) {
+                                        return reinterpret_cast<LPARAM>(worker.get()) == lp;
+                                    });
+    if (found == m_scanWorkers.end() || m_bClosing) return 0;
+    ScanWorker& worker = **found;
+    if (worker.IsStopRequested()) return 0;
+
+    const ULONGLONG deadline = ::GetTickCount64() + kReportBudgetMs;
+    bool bPieChanged = false;
+    std::vector<ScanReport> reports;
+    bool more = false;
+    bool bRowsAdded = false;
+    do {
+        reports = worker.TakeReports(kReportsPerTake, more);
+        for (const ScanReport& report : reports) {
+            if (report.event == ScanEvent::Started) {
+                OnScanStarted(worker);
+                continue;
+            }
+            if (&worker != m_pActiveScan) continue;
+            switch (report.event) {
+            case ScanEvent::Progress:
+                // The bar only shows activity: it starts again when it passes its end.
+                for (size_t step = 0; step < report.index; ++step) m_progress.StepIt();
+                break;
+            case ScanEvent::Slice:
+                AddSlice(worker, report.index, report.bytes);
+                bPieChanged = true;
+                break;
+            case ScanEvent::Row:
+                // Each row inserted into a list that redraws recomputes its scroll bars; the
+                // rows of one message go in together.
+                if (!bRowsAdded) m_list.SendMessage(WM_SETREDRAW, FALSE);
+                bRowsAdded = true;
+                AddRow(worker, report.index, report.bytes);
+                break;
+            case ScanEvent::Finished:
+                OnScanFinished();
+                bPieChanged = false;
+                break;
+            case ScanEvent::Started: break;
+            }
+        }
+    } while (more && ::GetTickCount64() < deadline);
+    if (bRowsAdded) {
+        m_list.SendMessage(WM_SETREDRAW, TRUE);
+        m_list.Invalidate();
+    }
+    if (bPieChanged) RepaintPieSoon();
+    if (more) PostMessage(dirvista::WM_SCAN_REPORT, 0, lp);
+    return 0;
+}
+
+void CDirvistaDlg::OnScanStarted(ScanWorker& worker) {
+    m_pActiveScan = &worker;
+    m_nextPieRepaint = {};
+    m_hExpandedItem = worker.Item();
+    m_progress.ShowWindow(SW_SHOWNORMAL);
+    m_tree.EnableWindow(FALSE);
+    m_list.EnableWindow(FALSE);
+    m_pie.m_slices.Clear();
+    // The rows go from the list before their records are freed.
+    m_list.DeleteAllItems();
+    m_rows.clear();
+    // Image i is the colour of slice i of this scan; the slices get the same colours as they
+    // come.
+    m_rowImages.RemoveAll();
+    dirvista::AppendSliceImages(m_rowImages, worker.Folders().size());
+    m_list.SetImageList(m_rowImages, LVSIL_SMALL);
+}
+
+void CDirvistaDlg::AddSlice(const ScanWorker& worker, size_t index, ULONGLONG bytes) {
+    m_pie.m_slices.Add(dirvista::SliceColor(index), bytes, worker.Folders()[index]);
+}
+
+void CDirvistaDlg::AddRow(const ScanWorker& worker, size_t index, ULONGLONG bytes) {
+    const std::wstring& path = worker.Folders()[index];
+    auto row = std::make_unique<FolderRow>(path, bytes);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = static_cast<int>(index);
+    item.pszText = row->m_pszPath.get();
+    item.iImage = static_cast<int>(index);
+    const int inserted = m_list.InsertItem(item);
+    if (inserted >= 0) {
+        wchar_t kilobytes[32] = {};
+        _snwprintf(kilobytes, 31, L"%I64d", static_cast<long long>(FolderRow::KilobytesOf(bytes)));
+        m_list.SetItemText(inserted, 1, kilobytes);
+        m_list.SetItemData(inserted, reinterpret_cast<LPARAM>(row.get()));
+    }
+    m_rows.push_back(std::move(row));
+}
+
+void CDirvistaDlg::OnScanFinished() {
+    m_tree.EnableWindow(TRUE);
+    m_list.EnableWindow(TRUE);
+    RepaintPie();
+    m_progress.ShowWindow(SW_HIDE);
+    m_pActiveScan = nullptr;
+}
+
+void CDirvistaDlg::RepaintPie() {
+    if (m_bPieRepaintPending) {
+        ::KillTimer(m_hWnd, kPieRepaintTimer);
+        m_bPieRepaintPending = false;
+    }
+    if (!m_pie.m_hWnd) return;
+    const auto start = std::chrono::steady_clock::now();
+    m_pie.RedrawWindow(kRepaintNow);
+    const auto end = std::chrono::steady_clock::now();
+    m_nextPieRepaint = end + (end - start) * (kPieRepaintSpacing - 1);
+}
+
+void CDirvistaDlg::RepaintPieSoon() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= m_nextPieRepaint) {
+        RepaintPie();
+        return;
+    }
+    if (m_bPieRepaintPending) return;
+    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(m_nextPieRepaint - now);
+    m_bPieRepaintPending =
+        ::SetTimer(m_hWnd, kPieRepaintTimer, static_cast<UINT>(std::max<long long>(1, wait.count())), nullptr) != 0;
+    if (!m_bPieRepaintPending) RepaintPie();
+}
+
+bool CDirvistaDlg::OnTimer(WPARAM wp, LPARAM, LRESULT& result) {
+    if (wp != kPieRepaintTimer) return false;
+    if (m_bPieRepaintPending) RepaintPie();
+    result = 0;
+    return true;
+}
+
+void CDirvistaDlg::StopScans() {
+    for (const auto& worker : m_scanWorkers) worker->RequestStop();
+}
+
+void CDirvistaDlg::ForgetEndedScans() {
+    std::erase_if(m_scanWorkers, [this](const std::unique_ptr<ScanWorker>& worker) {
+        return worker.get() != m_pActiveScan && worker->HasEnded();
+    });
+}
+
+bool CDirvistaDlg::IsScanning() const { return m_pActiveScan || PendingScanCount() > 0; }
+
+size_t CDirvistaDlg::PendingScanCount() const {
+    return static_cast<size_t>(std::count_if(
+        m_scanWorkers.begin(), m_scanWorkers.end(),
+        [](const std::unique_ptr<ScanWorker>& worker) { return !worker->HasEnded(); }));
+}
+
+void CDirvistaDlg::OnClickList(NMHDR* header, LRESULT* result) {
+    const auto* click = reinterpret_cast<const NMITEMACTIVATE*>(header);
+    if (click->iItem < 0 || !m_hExpandedItem) return;
+    const std::wstring text = m_list.GetItemText(click->iItem, 0);
+    for (HTREEITEM child = m_tree.GetChildItem(m_hExpandedItem); child;
+         child = m_tree.GetNextSiblingItem(child)) {
+        if (dirvista::GetItemPath(m_tree, child) == text) {
+            // As in OpenFolder: the level read below the child goes in without redrawing.
+            m_tree.SendMessage(WM_SETREDRAW, FALSE);
+            m_tree.Expand(child, TVE_EXPAND);
+            m_tree.SendMessage(WM_SETREDRAW, TRUE);
+            m_tree.Invalidate();
+            return;
+        }
+    }
+    *result = 0;
+}
+
+void CDirvistaDlg::OnHeaderClick(NMHDR* header, LRESULT* result) {
+    const auto* click = reinterpret_cast<const NMHEADERW*>(header);
+    m_list.SortItems(&dirvista::CompareRows, click->iItem);
+    dirvista::g_sortDescending = !dirvista::g_sortDescending;
+    *result = 0;
+}
+
+HTREEITEM CDirvistaDlg::OpenFolder(const std::wstring& path) {
+    std::wstring root;
+    std::vector<std::wstring> names;
+    if (!m_hWnd || !SplitFolderPath(path, root, names)) return nullptr;
+    if (m_tree.AreDrivesPending()) {
+        // The tree reads the drives when it first gets the focus.
+        ::SetFocus(m_tree.m_hWnd);
+        if (m_tree.AreDrivesPending()) m_tree.SendMessage(WM_SETFOCUS);
+    }
+    // Every item the tree inserts while redrawing recomputes its scroll bars, which makes
+    // opening a folder of thousands of subfolders take seconds; they go in together instead.
+    m_tree.SendMessage(WM_SETREDRAW, FALSE);
+    HTREEITEM item = FindChildNamed(m_tree, nullptr, root);
+    for (const std::wstring& name : names) {
+        if (!item) break;
+        m_bOpeningPath = true;
+        m_tree.Expand(item, TVE_EXPAND);
+        m_bOpeningPath = false;
+        item = FindChildNamed(m_tree, item, name);
+    }
+    if (item) {
+        m_tree.SelectItem(item);
+        if (!(m_tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED)) m_tree.Expand(item, TVE_EXPAND);
+    }
+    m_tree.SendMessage(WM_SETREDRAW, TRUE);
+    m_tree.Invalidate();
+    if (item) m_tree.SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    return item;
+}
