@@ -10,7 +10,6 @@ namespace {
 
 constexpr int kTreeId = 1046;
 constexpr int kListId = 1049;
-constexpr int kProgressId = 1010;
 
 // "D:\Media\Music" -> "D:\", "Media", "Music": the texts of the tree items on the way.
 std::vector<std::wstring> TreeSteps(const std::wstring& folder) {
@@ -49,8 +48,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     if (!dialog.Create()) return 1;
     HWND tree = dialog.GetDlgItem(kTreeId);
     HWND list = dialog.GetDlgItem(kListId);
-    HWND progress = dialog.GetDlgItem(kProgressId);
-    const auto idle = [&] { return !::IsWindowVisible(progress) && ::IsWindowEnabled(tree); };
+    // The scan starts a moment after the selection; the dialog says when it is over.
+    const auto idle = [&] { return !dialog.IsScanning() && ::IsWindowEnabled(tree); };
 
     // The tree fills itself when it first gets the focus.
     ::SetFocus(tree);
