@@ -5,6 +5,7 @@
 #include "framework/Win32.h"
 #include "renamory/gathering/ListViewDirect.h"
 #include "renamory/gathering/MyDropTarget.h"
+#include "tests/renamory/gathering/HandMadeDataObject.h"
 
 #include <ole2.h>
 #include <shlobj.h>
@@ -27,21 +28,7 @@ double NowMs() {
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-HGLOBAL MakeHdrop(const std::vector<std::wstring>& paths) {
-    size_t chars = 1;
-    for (const auto& p : paths) chars += p.size() + 1;
-    HGLOBAL block = ::GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-    auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    auto* text = reinterpret_cast<wchar_t*>(header + 1);
-    for (const auto& p : paths) {
-        std::memcpy(text, p.c_str(), p.size() * sizeof(wchar_t));
-        text += p.size() + 1;
-    }
-    ::GlobalUnlock(block);
-    return block;
-}
+using gathering_test::MakeHdrop;
 
 // Serves one CF_HDROP block, as a file manager's drag would.
 class FileDrop final : public IDataObject {

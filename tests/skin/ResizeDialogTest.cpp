@@ -2,10 +2,14 @@
 
 #include "skin/ResizeDialog.h"
 #include "skin/SkinManager.h"
+#include "support/WindowGeometry.h"
 #include "support/DialogTemplate.h"
 #include "support/Fixture.h"
 
 namespace {
+
+using testing_support::ControlRect;
+using testing_support::SetClientSize;
 
 class ResizableHost : public CResizeDialog {
 public:
@@ -33,21 +37,6 @@ private:
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     }
 };
-
-RECT ControlRect(HWND dialog, int id) {
-    RECT rect{};
-    ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void SetClientSize(HWND dialog, int width, int height) {
-    RECT frame{0, 0, width, height};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
-    ::SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 class ResizeDialogTest : public ::testing::Test {
 protected:

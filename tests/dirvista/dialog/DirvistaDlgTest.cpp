@@ -4,6 +4,7 @@
 #include "dirvista/pie/SliceColors.h"
 #include "dirvista/scan/ScanLock.h"
 #include "dirvista/scan/ScanWorker.h"
+#include "support/WindowGeometry.h"
 #include "support/Canvas.h"
 #include "support/Fixture.h"
 #include "support/MessageBoxRecorder.h"
@@ -22,6 +23,8 @@ using dirvista::SliceColor;
 using testing_support::FixtureTree;
 using testing_support::MessageBoxRecorder;
 using testing_support::PumpUntil;
+using testing_support::ControlRect;
+using testing_support::SetClientSize;
 
 constexpr wchar_t kCloseQuestion[] =
     L"Load Folder Information process is in progress!\nAre you sure you want to abort and close the application?";
@@ -446,25 +449,10 @@ TEST_F(DirvistaDlgTest, EnterAndEscapeDoNothing) {
     EXPECT_TRUE(::IsWindow(dlg->m_hWnd));
 }
 
-RECT ControlRect(HWND dialog, int id) {
-    RECT rect{};
-    ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 SIZE ClientSize(HWND wnd) {
     RECT client{};
     ::GetClientRect(wnd, &client);
     return {client.right, client.bottom};
-}
-
-void SetClientSize(HWND dialog, int width, int height) {
-    RECT frame{0, 0, width, height};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
-    ::SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TEST_F(DirvistaDlgTest, WindowKeepsTheSmallestClientArea) {
