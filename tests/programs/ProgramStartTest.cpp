@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Handles.h"
+#include "programs/ProgramUnderTest.h"
 #include "shared/FileVersionInfo.h"
 #include "support/Pump.h"
 
@@ -9,60 +10,17 @@
 // Starts the built programs as a user would and watches their windows.
 namespace {
 
-std::wstring WindowsPath(const char* unixPath) {
-    std::wstring path = L"Z:";
-    for (const char* c = unixPath; *c; ++c) path += (*c == '/') ? L'\\' : static_cast<wchar_t>(*c);
-    return path;
-}
+using programs_testing::ProgramUnderTest;
 
-fw::KernelHandle Start(const char* exe) {
-    std::wstring command = L"\"" + WindowsPath(exe) + L"\"";
-    STARTUPINFOW startup{sizeof(startup)};
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process))
-        return {};
-    ::CloseHandle(process.hThread);
-    return fw::KernelHandle(process.hProcess);
+// Starts a built program from its own folder, as Explorer would.
+bool Start(ProgramUnderTest& program, const char* exe) {
+    const std::wstring path = programs_testing::WindowsPathOfUnixPath(exe);
+    return program.Start(path, path.substr(0, path.find_last_of(L'\\')));
 }
 
 // Waits while pumping: the other program may send messages to this test's windows.
-bool Exits(const fw::KernelHandle& process, DWORD timeoutMs = 15000) {
-    return testing_support::PumpUntil(
-        [&] { return ::WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0; }, timeoutMs);
-}
-
-// The main dialog of one process: other tests of the suite may show dialogs with the same
-// caption at the same time, in their own processes.
-HWND FindDialogOf(DWORD processId, const wchar_t* caption) {
-    struct Search {
-        DWORD processId;
-        const wchar_t* caption;
-        HWND found;
-    } search{processId, caption, nullptr};
-    ::EnumWindows(
-        [](HWND wnd, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(wnd, &owner);
-            wchar_t text[64] = {};
-            ::GetWindowTextW(wnd, text, 64);
-            if (owner == s->processId && std::wstring(text) == s->caption) {
-                s->found = wnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND WaitForDialog(const fw::KernelHandle& process, const wchar_t* caption, DWORD timeoutMs = 15000) {
-    const DWORD processId = ::GetProcessId(process.Get());
-    HWND found = nullptr;
-    testing_support::PumpUntil([&] { return (found = FindDialogOf(processId, caption)) != nullptr; },
-                               timeoutMs);
-    return found;
+bool Exits(const ProgramUnderTest& program, DWORD timeoutMs = 15000) {
+    return testing_support::PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
 }
 
 struct Program {
@@ -91,20 +49,18 @@ TEST_P(SecondInstance, EndsAtOnceAndRestoresTheWindowWithTheJoinedTitle) {
     ::ShowWindow(running, SW_MINIMIZE);
     ASSERT_TRUE(::IsIconic(running));
 
-    fw::KernelHandle second = Start(program.exe);
-    ASSERT_TRUE(second);
+    ProgramUnderTest second;
+    ASSERT_TRUE(Start(second, program.exe));
     EXPECT_TRUE(Exits(second));
     EXPECT_FALSE(::IsIconic(running));
-    EXPECT_EQ(nullptr, FindDialogOf(::GetProcessId(second.Get()), program.caption))
-        << "the second instance showed a window";
     ::DestroyWindow(running);
 }
 
 TEST_P(SecondInstance, EndsSilentlyWhenNoWindowHasTheJoinedTitle) {
     const Program& program = GetParam();
     fw::KernelHandle mutex(::CreateMutexW(nullptr, TRUE, program.mutexName));
-    fw::KernelHandle second = Start(program.exe);
-    ASSERT_TRUE(second);
+    ProgramUnderTest second;
+    ASSERT_TRUE(Start(second, program.exe));
     EXPECT_TRUE(Exits(second));
 }
 
@@ -112,16 +68,16 @@ INSTANTIATE_TEST_SUITE_P(Programs, SecondInstance, ::testing::ValuesIn(kPrograms
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Programs, BothStartSideBySideAndCloseFromTheSystemMenu) {
-    fw::KernelHandle dirvista = Start(DIRVISTA_EXE_UNIX);
-    ASSERT_TRUE(dirvista);
-    HWND dirvistaWindow = WaitForDialog(dirvista, L"Orvana Dirvista");
+    ProgramUnderTest dirvista;
+    ASSERT_TRUE(Start(dirvista, DIRVISTA_EXE_UNIX));
+    HWND dirvistaWindow = dirvista.WaitForMainWindow(L"Orvana Dirvista", 15000);
     ASSERT_NE(nullptr, dirvistaWindow);
 
-    fw::KernelHandle renamory = Start(RENAMORY_EXE_UNIX);
-    ASSERT_TRUE(renamory);
-    HWND renamoryWindow = WaitForDialog(renamory, L"Orvana Renamory");
+    ProgramUnderTest renamory;
+    ASSERT_TRUE(Start(renamory, RENAMORY_EXE_UNIX));
+    HWND renamoryWindow = renamory.WaitForMainWindow(L"Orvana Renamory", 15000);
     ASSERT_NE(nullptr, renamoryWindow);
-    EXPECT_EQ(WAIT_TIMEOUT, ::WaitForSingleObject(dirvista.Get(), 0));
+    EXPECT_FALSE(dirvista.WaitForExit(0));
 
     ::PostMessageW(dirvistaWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
     ::PostMessageW(renamoryWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
