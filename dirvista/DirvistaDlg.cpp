@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 using dirvista::FolderRow;
 using dirvista::ScanEvent;
@@ -23,6 +24,10 @@ constexpr UINT_PTR kPieRepaintTimer = 0x5031;
 // The pie may spend at most 1 part in kPieRepaintSpacing of the time repainting.
 constexpr int kPieRepaintSpacing = 5;
 constexpr ULONGLONG kReportBudgetMs = 10;
+constexpr UINT_PTR kProgressTimer = 0x5032;
+// The bar redraws itself at once on every step, which costs the window more than the walk
+// costs the worker per subfolder; its steps are applied together at most this often.
+constexpr std::chrono::milliseconds kProgressUpdateSpacing{50};
 
 // Splits "C:\a\b" (or the tree's form "C:\\a\b") into the drive root "C:\" and the names
 // below it.
@@ -237,14 +242,14 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
         reports = worker.TakeReports(kReportsPerTake, more);
         for (const ScanReport& report : reports) {
             if (report.event == ScanEvent::Started) {
+                ApplyProgressSteps();
                 OnScanStarted(worker);
                 continue;
             }
             if (&worker != m_pActiveScan) continue;
             switch (report.event) {
             case ScanEvent::Progress:
-                // The bar only shows activity: it starts again when it passes its end.
-                for (size_t step = 0; step < report.index; ++step) m_progress.StepIt();
+                StepProgressSoon(report.index);
                 break;
             case ScanEvent::Slice:
                 AddSlice(worker, report.index, report.bytes);
@@ -258,6 +263,7 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
                 AddRow(worker, report.index, report.bytes);
                 break;
             case ScanEvent::Finished:
+                ApplyProgressSteps();
                 OnScanFinished();
                 bPieChanged = false;
                 break;
@@ -347,7 +353,45 @@ void CDirvistaDlg::RepaintPieSoon() {
     if (!m_bPieRepaintPending) RepaintPie();
 }
 
+void CDirvistaDlg::StepProgressSoon(size_t steps) {
+    m_nPendingSteps += steps;
+    if (std::chrono::steady_clock::now() >= m_nextProgressUpdate) {
+        ApplyProgressSteps();
+        return;
+    }
+    if (m_bProgressUpdatePending) return;
+    m_bProgressUpdatePending =
+        ::SetTimer(m_hWnd, kProgressTimer, static_cast<UINT>(kProgressUpdateSpacing.count()), nullptr) != 0;
+    if (!m_bProgressUpdatePending) ApplyProgressSteps();
+}
+
+// The bar only shows activity: it starts again when it passes its end. Each step is still
+// one PBM_STEPIT, so the bar wraps as it always did; only the drawing is done once.
+void CDirvistaDlg::ApplyProgressSteps() {
+    if (m_bProgressUpdatePending) {
+        ::KillTimer(m_hWnd, kProgressTimer);
+        m_bProgressUpdatePending = false;
+    }
+    if (m_nPendingSteps == 0) return;
+    const size_t steps = std::exchange(m_nPendingSteps, 0);
+    // Turning redrawing back on makes a window visible, so a hidden bar (a scan that was
+    // stopped) is stepped as it is: it does not draw anyway.
+    const bool bBatch = steps > 1 && m_progress.IsWindowVisible();
+    if (bBatch) m_progress.SendMessage(WM_SETREDRAW, FALSE);
+    for (size_t step = 0; step < steps; ++step) m_progress.StepIt();
+    if (bBatch) {
+        m_progress.SendMessage(WM_SETREDRAW, TRUE);
+        m_progress.RedrawWindow(kRepaintNow);
+    }
+    m_nextProgressUpdate = std::chrono::steady_clock::now() + kProgressUpdateSpacing;
+}
+
 bool CDirvistaDlg::OnTimer(WPARAM wp, LPARAM, LRESULT& result) {
+    if (wp == kProgressTimer) {
+        ApplyProgressSteps();
+        result = 0;
+        return true;
+    }
     if (wp != kPieRepaintTimer) return false;
     if (m_bPieRepaintPending) RepaintPie();
     result = 0;

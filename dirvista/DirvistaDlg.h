@@ -91,6 +91,10 @@ private:
     // Repaints the pie at once, unless the last repaint was so recent that painting would
     // take more than a fifth of the window's time; then a timer repaints it a little later.
     void RepaintPieSoon();
+    // Steps the bar, at once unless it was drawn very recently; then a timer applies the
+    // steps that came meanwhile together, with one drawing.
+    void StepProgressSoon(size_t steps);
+    void ApplyProgressSteps();
     bool OnTimer(WPARAM wp, LPARAM lp, LRESULT& result);
     void StopScans();
     void ForgetEndedScans();
@@ -116,4 +120,8 @@ private:
     bool m_bClosing = false;
     std::chrono::steady_clock::time_point m_nextPieRepaint{};
     bool m_bPieRepaintPending = false;
+    // Steps of the bar received but not yet applied, and when the bar may next be redrawn.
+    size_t m_nPendingSteps = 0;
+    std::chrono::steady_clock::time_point m_nextProgressUpdate{};
+    bool m_bProgressUpdatePending = false;
 };
