@@ -28,45 +28,8 @@ double NowMs() {
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+using gathering_test::HandMadeDataObject;
 using gathering_test::MakeHdrop;
-
-// Serves one CF_HDROP block, as a file manager's drag would.
-class FileDrop final : public IDataObject {
-public:
-    explicit FileDrop(HGLOBAL block) : m_block(block) {}
-    ~FileDrop() { ::GlobalFree(m_block); }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-        if (format->cfFormat != CF_HDROP) return DV_E_FORMATETC;
-        const SIZE_T size = ::GlobalSize(m_block);
-        HGLOBAL copy = ::GlobalAlloc(GHND, size);
-        std::memcpy(::GlobalLock(copy), ::GlobalLock(m_block), size);
-        ::GlobalUnlock(copy);
-        ::GlobalUnlock(m_block);
-        *medium = STGMEDIUM{};
-        medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = copy;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-        return format->cfFormat == CF_HDROP ? S_OK : DV_E_FORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-
-private:
-    HGLOBAL m_block;
-};
 
 struct FileList {
     HWND host = nullptr;
@@ -145,7 +108,8 @@ int wmain() {
         FileList host;
         host.Fill(listed);
         CMyDropTarget target(&host.list);
-        FileDrop data(MakeHdrop(dropped));
+        HandMadeDataObject data;
+        data.Offer(CF_HDROP, MakeHdrop(dropped));
         const double start = NowMs();
         target.AddDroppedFiles(&data);
         dropMs = NowMs() - start;
@@ -164,7 +128,8 @@ int wmain() {
             shouted.push_back(path);
         }
         CMyDropTarget target(&host.list);
-        FileDrop data(MakeHdrop(shouted));
+        HandMadeDataObject data;
+        data.Offer(CF_HDROP, MakeHdrop(shouted));
         const double start = NowMs();
         target.AddDroppedFiles(&data);
         duplicateMs = NowMs() - start;
