@@ -4,6 +4,28 @@
 
 namespace fw {
 
+int SteppedProgressPosition(int pos, int low, int high, int step, size_t steps) {
+    const long long span = static_cast<long long>(high) - low;
+    if (span <= 0 || step == 0) return pos;
+    long long at = pos;
+    for (size_t i = 0; i < steps; ++i) {
+        at += step;
+        if (at > high) at = low + (at - low) % span;
+        else if (at < low) at = high - (low - at) % span;
+    }
+    return static_cast<int>(at);
+}
+
+int CProgressCtrl::StepIt(size_t steps) const {
+    const int before = GetPos();
+    if (steps == 0) return before;
+    PBRANGE range{};
+    SendMessage(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    const int step = static_cast<int>(SendMessage(PBM_GETSTEP));
+    SetPos(SteppedProgressPosition(before, range.iLow, range.iHigh, step, steps));
+    return before;
+}
+
 std::wstring CComboBox::GetLBText(int index) const {
     const LRESULT length = SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
     if (length == CB_ERR) return {};

@@ -27,7 +27,14 @@ public:
     int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
     int SetStep(int step) const { return static_cast<int>(SendMessage(PBM_SETSTEP, step)); }
     int StepIt() const { return static_cast<int>(SendMessage(PBM_STEPIT)); }
+    // Leaves the bar where `steps` PBM_STEPIT messages would, with one move and one redraw
+    // instead of one per step; returns the position before.
+    int StepIt(size_t steps) const;
 };
+
+// Where `steps` steps of `step` take a bar at `pos` in the range [low, high]: a step past
+// either end of the range starts again from the other end, carrying what went past.
+int SteppedProgressPosition(int pos, int low, int high, int step, size_t steps);
 
 class CComboBox : public CWnd {
 public:

@@ -7,37 +7,69 @@
 namespace fw {
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x4F52;
-
 // The object of each window, kept in the process rather than in a window property: it
 // works alike for dialogs and subclassed controls, leaves GWLP_USERDATA free, and a lookup
 // costs no trip to the window server (under Wine every property read is one), which matters
 // because every dialog message and every reflected notification looks its object up.
+//
+// For a subclassed control the entry also holds the window procedure it had before. The
+// controls are subclassed by replacing their window procedure rather than through
+// SetWindowSubclass, whose chain Wine keeps in a window property read on every message:
+// for a list taking thousands of rows, or a progress bar stepped thousands of times, those
+// reads cost more than the work itself.
 class WindowObjects {
 public:
+    struct Entry {
+        CWnd* object = nullptr;
+        WNDPROC previous = nullptr;  // set while our procedure is installed on the window
+    };
+
     void Set(HWND wnd, CWnd* object) {
         std::lock_guard lock(m_mutex);
-        m_objects[wnd] = object;
+        m_entries[wnd].object = object;
     }
     void Remove(HWND wnd, const CWnd* object) {
         std::lock_guard lock(m_mutex);
-        if (auto it = m_objects.find(wnd); it != m_objects.end() && it->second == object)
-            m_objects.erase(it);
+        auto it = m_entries.find(wnd);
+        if (it == m_entries.end() || it->second.object != object) return;
+        it->second.object = nullptr;
+        if (!it->second.previous) m_entries.erase(it);
     }
     CWnd* Find(HWND wnd) {
         std::lock_guard lock(m_mutex);
-        auto it = m_objects.find(wnd);
-        return it == m_objects.end() ? nullptr : it->second;
+        auto it = m_entries.find(wnd);
+        return it == m_entries.end() ? nullptr : it->second.object;
+    }
+    Entry FindEntry(HWND wnd) {
+        std::lock_guard lock(m_mutex);
+        auto it = m_entries.find(wnd);
+        return it == m_entries.end() ? Entry{} : it->second;
+    }
+    void SetPrevious(HWND wnd, WNDPROC previous) {
+        std::lock_guard lock(m_mutex);
+        m_entries[wnd].previous = previous;
+    }
+    // Forgets the procedure once it is no longer installed.
+    void ForgetPrevious(HWND wnd) {
+        std::lock_guard lock(m_mutex);
+        auto it = m_entries.find(wnd);
+        if (it == m_entries.end()) return;
+        it->second.previous = nullptr;
+        if (!it->second.object) m_entries.erase(it);
     }
 
 private:
     std::mutex m_mutex;
-    std::unordered_map<HWND, CWnd*> m_objects;
+    std::unordered_map<HWND, Entry> m_entries;
 };
 
 WindowObjects& Objects() {
     static WindowObjects objects;
     return objects;
+}
+
+WNDPROC CurrentProcedure(HWND wnd) {
+    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(wnd, GWLP_WNDPROC));
 }
 }  // namespace
 
@@ -65,10 +97,19 @@ void CWnd::DetachObject() {
 
 bool CWnd::SubclassWindow(HWND wnd) {
     if (!wnd || m_hWnd || FromHandle(wnd)) return false;
-    if (!::SetWindowSubclass(wnd, &CWnd::SubclassProc, kSubclassId,
-                             reinterpret_cast<DWORD_PTR>(this)))
-        return false;
+    const WNDPROC own = &CWnd::SubclassProc;
+    const WNDPROC previous = CurrentProcedure(wnd);
+    if (!previous || previous == own) return false;
+    // Known before the procedure changes: the first message may arrive at once.
+    Objects().SetPrevious(wnd, previous);
     AttachObject(wnd);
+    ::SetLastError(0);
+    if (!::SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own)) &&
+        ::GetLastError() != 0) {
+        DetachObject();
+        Objects().ForgetPrevious(wnd);
+        return false;
+    }
     m_bSubclassed = true;
     PreSubclassWindow();
     return true;
@@ -80,25 +121,37 @@ bool CWnd::SubclassDlgItem(UINT id, HWND parent) {
 
 void CWnd::UnsubclassWindow() {
     if (!m_hWnd || !m_bSubclassed) return;
-    ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
+    const HWND wnd = m_hWnd;
     m_bSubclassed = false;
     DetachObject();
+    // When someone else has subclassed the window since, our procedure stays in their chain
+    // and passes every message on to the one it replaced.
+    if (CurrentProcedure(wnd) == &CWnd::SubclassProc) {
+        ::SetWindowLongPtrW(wnd, GWLP_WNDPROC,
+                            reinterpret_cast<LONG_PTR>(Objects().FindEntry(wnd).previous));
+        Objects().ForgetPrevious(wnd);
+    }
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                    DWORD_PTR ref) {
-    auto* self = reinterpret_cast<CWnd*>(ref);
+LRESULT CALLBACK CWnd::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const WindowObjects::Entry entry = Objects().FindEntry(wnd);
+    if (!entry.previous) return ::DefWindowProcW(wnd, msg, wp, lp);
+    CWnd* self = entry.object;
     if (msg == WM_NCDESTROY) {
-        LRESULT r = ::DefSubclassProc(wnd, msg, wp, lp);
-        ::RemoveWindowSubclass(wnd, &CWnd::SubclassProc, kSubclassId);
-        self->m_bSubclassed = false;
-        self->DetachObject();
-        self->PostNcDestroy();
+        const LRESULT r = ::CallWindowProcW(entry.previous, wnd, msg, wp, lp);
+        if (CurrentProcedure(wnd) == &CWnd::SubclassProc)
+            ::SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry.previous));
+        Objects().ForgetPrevious(wnd);
+        if (self && self->m_bSubclassed) {
+            self->m_bSubclassed = false;
+            self->DetachObject();
+            self->PostNcDestroy();
+        }
         return r;
     }
     LRESULT result = 0;
-    if (self->HandleMessage(msg, wp, lp, result)) return result;
-    return ::DefSubclassProc(wnd, msg, wp, lp);
+    if (self && self->m_bSubclassed && self->HandleMessage(msg, wp, lp, result)) return result;
+    return ::CallWindowProcW(entry.previous, wnd, msg, wp, lp);
 }
 
 bool CWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -133,8 +186,10 @@ bool CWnd::ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 LRESULT CWnd::Default() {
-    if (m_bSubclassed)
-        return ::DefSubclassProc(m_hWnd, m_current.msg, m_current.wp, m_current.lp);
+    if (m_bSubclassed) {
+        if (const WNDPROC previous = Objects().FindEntry(m_hWnd).previous)
+            return ::CallWindowProcW(previous, m_hWnd, m_current.msg, m_current.wp, m_current.lp);
+    }
     return ::DefWindowProcW(m_hWnd, m_current.msg, m_current.wp, m_current.lp);
 }
 

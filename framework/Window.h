@@ -21,8 +21,8 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
 
-    // Attaches this object to an existing window (a dialog item or control) by subclassing
-    // it with SetWindowSubclass; undone automatically on WM_NCDESTROY.
+    // Attaches this object to an existing window (a dialog item or control) by replacing
+    // its window procedure; undone automatically on WM_NCDESTROY.
     bool SubclassWindow(HWND wnd);
     bool SubclassDlgItem(UINT id, HWND parent);
     void UnsubclassWindow();
@@ -78,8 +78,8 @@ protected:
     virtual void PreSubclassWindow() {}
     // Called once the window is gone (after WM_NCDESTROY).
     virtual void PostNcDestroy() {}
-    // The default processing of the message being handled (DefSubclassProc for a
-    // subclassed control, DefWindowProc otherwise).
+    // The default processing of the message being handled (the replaced window procedure
+    // for a subclassed control, DefWindowProc otherwise).
     LRESULT Default();
 
     void AttachObject(HWND wnd);
@@ -94,8 +94,7 @@ protected:
     bool m_bSubclassed = false;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp,
-                                         UINT_PTR id, DWORD_PTR ref);
+    static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
     bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 };
 

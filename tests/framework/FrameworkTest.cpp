@@ -121,6 +121,71 @@ TEST_F(FrameworkTest, CommandsAndKeyboardReachTheirHandlers) {
     EXPECT_TRUE(testing_support::PumpUntil([&] { return dialog.okCount == 1; }, 2000));
 }
 
+// Someone else subclassing a control on top of ours: when our object lets go first, the
+// other procedure keeps working and messages still reach the control's own procedure.
+WNDPROC g_outerPrevious = nullptr;
+int g_outerMessages = 0;
+LRESULT CALLBACK OuterProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == TVM_GETCOUNT) ++g_outerMessages;
+    return ::CallWindowProcW(g_outerPrevious, wnd, msg, wp, lp);
+}
+
+TEST_F(FrameworkTest, SubclassingReplacesAndRestoresTheWindowProcedure) {
+    HWND tree = dialog.tree.m_hWnd;
+    const LONG_PTR ours = ::GetWindowLongPtrW(tree, GWLP_WNDPROC);
+    dialog.tree.UnsubclassWindow();
+    EXPECT_EQ(nullptr, fw::CWnd::FromHandle(tree));
+    const LONG_PTR original = ::GetWindowLongPtrW(tree, GWLP_WNDPROC);
+    EXPECT_NE(ours, original);
+
+    ASSERT_TRUE(dialog.tree.SubclassWindow(tree));
+    EXPECT_EQ(ours, ::GetWindowLongPtrW(tree, GWLP_WNDPROC));
+    g_outerMessages = 0;
+    g_outerPrevious = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(tree, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+    dialog.tree.UnsubclassWindow();
+    // Ours stays in the other's chain and passes everything on.
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&OuterProc), ::GetWindowLongPtrW(tree, GWLP_WNDPROC));
+    EXPECT_EQ(2u, static_cast<unsigned>(::SendMessageW(tree, TVM_GETCOUNT, 0, 0)));
+    EXPECT_EQ(1, g_outerMessages);
+    ::SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
+    EXPECT_EQ(0, dialog.tree.expanding);
+    EXPECT_EQ(1, dialog.parentExpanding);
+}
+
+// Many steps at once leave the bar where as many single steps would, wrapping included.
+TEST(ProgressSteps, ManyStepsAtOnceEndWhereSingleStepsEnd) {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_PROGRESS_CLASS};
+    ::InitCommonControlsEx(&icc);
+    struct Case {
+        int low, high, step, start;
+        size_t steps;
+    };
+    const Case cases[] = {
+        {0, 100, 10, 0, 0},  {0, 100, 10, 0, 10},  {0, 100, 10, 0, 11},   {0, 100, 10, 40, 2003},
+        {0, 100, 30, 0, 4},  {0, 100, 7, 95, 1},   {5, 37, 10, 5, 12},    {0, 100, -10, 0, 25},
+        {0, 100, 0, 40, 9},  {20, 20, 10, 20, 3},  {0, 65535, 100, 65500, 3},
+    };
+    for (const Case& c : cases) {
+        fw::CProgressCtrl single, batched;
+        for (fw::CProgressCtrl* bar : {&single, &batched}) {
+            HWND wnd = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP, 0, 0, 100, 10, nullptr,
+                                         nullptr, nullptr, nullptr);
+            ASSERT_TRUE(bar->SubclassWindow(wnd));
+            bar->SetRange(c.low, c.high);
+            bar->SetStep(c.step);
+            bar->SetPos(c.start);
+        }
+        for (size_t i = 0; i < c.steps; ++i) single.StepIt();
+        const int before = batched.GetPos();
+        EXPECT_EQ(before, batched.StepIt(c.steps));
+        EXPECT_EQ(single.GetPos(), batched.GetPos())
+            << c.low << ".." << c.high << " step " << c.step << " from " << c.start << " x" << c.steps;
+        ::DestroyWindow(single.m_hWnd);
+        ::DestroyWindow(batched.m_hWnd);
+    }
+}
+
 TEST(MessageBoxSeam, RecorderCapturesCallsAndScriptsAnswers) {
     testing_support::MessageBoxRecorder recorder;
     recorder.Answer(IDNO);
