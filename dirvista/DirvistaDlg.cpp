@@ -20,14 +20,11 @@ using dirvista::ScanWorker;
 namespace {
 constexpr UINT kRepaintNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr size_t kReportsPerTake = 64;
-constexpr UINT_PTR kPieRepaintTimer = 0x5031;
-// The pie may spend at most 1 part in kPieRepaintSpacing of the time repainting.
-constexpr int kPieRepaintSpacing = 5;
 constexpr ULONGLONG kReportBudgetMs = 10;
-constexpr UINT_PTR kProgressTimer = 0x5032;
-// The bar redraws itself at once on every step, which costs the window more than the walk
-// costs the worker per subfolder; its steps are applied together at most this often.
-constexpr std::chrono::milliseconds kProgressUpdateSpacing{50};
+// While a worker keeps reporting, its reports are collected this often rather than on a
+// wake-up per report: a folder of small subfolders gives hundreds of reports a second.
+constexpr UINT_PTR kReportTimer = 0x5033;
+constexpr UINT kReportCollectMs = 30;
 
 // Splits "C:\a\b" (or the tree's form "C:\\a\b") into the drive root "C:\" and the names
 // below it.
@@ -219,27 +216,52 @@ void CDirvistaDlg::OnItemExpanded(NMHDR* header, LRESULT* result) {
     if (worker->Start()) m_scanWorkers.push_back(std::move(worker));
 }
 
-// Takes the waiting reports of a worker. Slices that arrive together are drawn by one
-// repaint, and repaints are spaced so that painting a pie of thousands of slices cannot
-// take most of the window's time; when measuring is slower than painting, which is the usual
-// case, each slice gets its own repaint at once. The work per message is bounded so the
-// window stays responsive; what is left is taken after a new wake-up.
+// A wake-up from a worker: its reports are taken now, and from then on at the pace of the
+// collecting timer until the worker goes quiet.
 LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
     const auto found = std::find_if(m_scanWorkers.begin(), m_scanWorkers.end(),
                                     [lp](const std::unique_ptr<ScanWorker>& worker) {
                                         return reinterpret_cast<LPARAM>(worker.get()) == lp;
                                     });
-    if (found == m_scanWorkers.end() || m_bClosing) return 0;
-    ScanWorker& worker = **found;
-    if (worker.IsStopRequested()) return 0;
+    if (found == m_scanWorkers.end()) return 0;
+    TakeReports(**found);
+    if (!m_bCollectingReports)
+        m_bCollectingReports = ::SetTimer(m_hWnd, kReportTimer, kReportCollectMs, nullptr) != 0;
+    // Without the timer every report wakes the window again.
+    if (!m_bCollectingReports) (*found)->ReleaseWake();
+    return 0;
+}
+
+void CDirvistaDlg::CollectReports() {
+    bool bStillReporting = false;
+    for (size_t i = 0; i < m_scanWorkers.size(); ++i) {
+        ScanWorker& worker = *m_scanWorkers[i];
+        if (TakeReports(worker) || !worker.ReleaseWake()) bStillReporting = true;
+    }
+    if (!bStillReporting) {
+        ::KillTimer(m_hWnd, kReportTimer);
+        m_bCollectingReports = false;
+    }
+}
+
+// Takes the waiting reports of a worker; true when there were any. Slices that arrive
+// together are drawn by one repaint, and repaints are spaced so that painting a pie of
+// thousands of slices cannot take most of the window's time; when measuring is slower than
+// painting, which is the usual case, each slice gets its own repaint at once. The work per
+// call is bounded so the window stays responsive; what is left is taken after a new
+// wake-up.
+bool CDirvistaDlg::TakeReports(ScanWorker& worker) {
+    if (m_bClosing || worker.IsStopRequested()) return false;
 
     const ULONGLONG deadline = ::GetTickCount64() + kReportBudgetMs;
     bool bPieChanged = false;
     std::vector<ScanReport> reports;
     bool more = false;
     bool bRowsAdded = false;
+    bool bTaken = false;
     do {
         reports = worker.TakeReports(kReportsPerTake, more);
+        bTaken = bTaken || !reports.empty();
         for (const ScanReport& report : reports) {
             if (report.event == ScanEvent::Started) {
                 ApplyProgressSteps();
@@ -256,9 +278,7 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
                 bPieChanged = true;
                 break;
             case ScanEvent::Row:
-                // Each row inserted into a list that redraws recomputes its scroll bars; the
-                // rows of one message go in together.
-                if (!bRowsAdded) m_list.SendMessage(WM_SETREDRAW, FALSE);
+                HoldListRedraw();
                 bRowsAdded = true;
                 AddRow(worker, report.index, report.bytes);
                 break;
@@ -271,18 +291,16 @@ LRESULT CDirvistaDlg::OnScanReport(WPARAM, LPARAM lp) {
             }
         }
     } while (more && ::GetTickCount64() < deadline);
-    if (bRowsAdded) {
-        m_list.SendMessage(WM_SETREDRAW, TRUE);
-        m_list.Invalidate();
-    }
+    if (bRowsAdded) ShowNewRowsSoon();
     if (bPieChanged) RepaintPieSoon();
-    if (more) PostMessage(dirvista::WM_SCAN_REPORT, 0, lp);
-    return 0;
+    if (more) PostMessage(dirvista::WM_SCAN_REPORT, 0, reinterpret_cast<LPARAM>(&worker));
+    return bTaken;
 }
 
 void CDirvistaDlg::OnScanStarted(ScanWorker& worker) {
     m_pActiveScan = &worker;
-    m_nextPieRepaint = {};
+    m_piePacer.Reset(m_hWnd);
+    m_listPacer.Reset(m_hWnd);
     m_hExpandedItem = worker.Item();
     m_progress.ShowWindow(SW_SHOWNORMAL);
     m_tree.EnableWindow(FALSE);
@@ -291,6 +309,7 @@ void CDirvistaDlg::OnScanStarted(ScanWorker& worker) {
     // The rows go from the list before their records are freed.
     m_list.DeleteAllItems();
     m_rows.clear();
+    ShowNewRows();
     // Image i is the colour of slice i of this scan; the slices get the same colours as they
     // come.
     m_rowImages.RemoveAll();
@@ -323,78 +342,65 @@ void CDirvistaDlg::AddRow(const ScanWorker& worker, size_t index, ULONGLONG byte
 void CDirvistaDlg::OnScanFinished() {
     m_tree.EnableWindow(TRUE);
     m_list.EnableWindow(TRUE);
+    ShowNewRows();
     RepaintPie();
     m_progress.ShowWindow(SW_HIDE);
     m_pActiveScan = nullptr;
 }
 
 void CDirvistaDlg::RepaintPie() {
-    if (m_bPieRepaintPending) {
-        ::KillTimer(m_hWnd, kPieRepaintTimer);
-        m_bPieRepaintPending = false;
-    }
     if (!m_pie.m_hWnd) return;
-    const auto start = std::chrono::steady_clock::now();
+    const auto begun = m_piePacer.Begin();
     m_pie.RedrawWindow(kRepaintNow);
-    const auto end = std::chrono::steady_clock::now();
-    m_nextPieRepaint = end + (end - start) * (kPieRepaintSpacing - 1);
+    m_piePacer.End(m_hWnd, begun);
 }
 
 void CDirvistaDlg::RepaintPieSoon() {
-    const auto now = std::chrono::steady_clock::now();
-    if (now >= m_nextPieRepaint) {
-        RepaintPie();
-        return;
-    }
-    if (m_bPieRepaintPending) return;
-    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(m_nextPieRepaint - now);
-    m_bPieRepaintPending =
-        ::SetTimer(m_hWnd, kPieRepaintTimer, static_cast<UINT>(std::max<long long>(1, wait.count())), nullptr) != 0;
-    if (!m_bPieRepaintPending) RepaintPie();
+    if (m_piePacer.IsDueNow(m_hWnd)) RepaintPie();
+}
+
+// Each row inserted into a list that redraws recomputes its scroll bars and repaints, and a
+// repaint of the list and its header costs more than a row; the rows that come in a while
+// go in together and are shown by one repaint.
+void CDirvistaDlg::HoldListRedraw() {
+    if (m_bListHeld) return;
+    m_list.SendMessage(WM_SETREDRAW, FALSE);
+    m_bListHeld = true;
+}
+
+void CDirvistaDlg::ShowNewRows() {
+    if (!m_bListHeld) return;
+    const auto begun = m_listPacer.Begin();
+    m_bListHeld = false;
+    m_list.SendMessage(WM_SETREDRAW, TRUE);
+    m_list.RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    m_listPacer.End(m_hWnd, begun);
+}
+
+void CDirvistaDlg::ShowNewRowsSoon() {
+    if (m_listPacer.IsDueNow(m_hWnd)) ShowNewRows();
 }
 
 void CDirvistaDlg::StepProgressSoon(size_t steps) {
     m_nPendingSteps += steps;
-    if (std::chrono::steady_clock::now() >= m_nextProgressUpdate) {
-        ApplyProgressSteps();
-        return;
-    }
-    if (m_bProgressUpdatePending) return;
-    m_bProgressUpdatePending =
-        ::SetTimer(m_hWnd, kProgressTimer, static_cast<UINT>(kProgressUpdateSpacing.count()), nullptr) != 0;
-    if (!m_bProgressUpdatePending) ApplyProgressSteps();
+    if (m_progressPacer.IsDueNow(m_hWnd)) ApplyProgressSteps();
 }
 
-// The bar only shows activity: it starts again when it passes its end. Each step is still
-// one PBM_STEPIT, so the bar wraps as it always did; only the drawing is done once.
+// The bar only shows activity: it starts again when it passes its end. The steps that came
+// together move it once, to where as many single steps would have taken it.
 void CDirvistaDlg::ApplyProgressSteps() {
-    if (m_bProgressUpdatePending) {
-        ::KillTimer(m_hWnd, kProgressTimer);
-        m_bProgressUpdatePending = false;
-    }
-    if (m_nPendingSteps == 0) return;
-    const size_t steps = std::exchange(m_nPendingSteps, 0);
-    // Turning redrawing back on makes a window visible, so a hidden bar (a scan that was
-    // stopped) is stepped as it is: it does not draw anyway.
-    const bool bBatch = steps > 1 && m_progress.IsWindowVisible();
-    if (bBatch) m_progress.SendMessage(WM_SETREDRAW, FALSE);
-    for (size_t step = 0; step < steps; ++step) m_progress.StepIt();
-    if (bBatch) {
-        m_progress.SendMessage(WM_SETREDRAW, TRUE);
-        m_progress.RedrawWindow(kRepaintNow);
-    }
-    m_nextProgressUpdate = std::chrono::steady_clock::now() + kProgressUpdateSpacing;
+    const auto begun = m_progressPacer.Begin();
+    if (m_nPendingSteps > 0) m_progress.StepIt(std::exchange(m_nPendingSteps, 0));
+    m_progressPacer.End(m_hWnd, begun);
 }
 
 bool CDirvistaDlg::OnTimer(WPARAM wp, LPARAM, LRESULT& result) {
-    if (wp == kProgressTimer) {
-        ApplyProgressSteps();
-        result = 0;
-        return true;
-    }
-    if (wp != kPieRepaintTimer) return false;
-    if (m_bPieRepaintPending) RepaintPie();
     result = 0;
+    if (wp == kReportTimer) CollectReports();
+    else if (m_progressPacer.IsTimer(wp)) { if (m_progressPacer.IsPending()) ApplyProgressSteps(); }
+    else if (m_piePacer.IsTimer(wp)) { if (m_piePacer.IsPending()) RepaintPie(); }
+    else if (m_listPacer.IsTimer(wp)) { if (m_listPacer.IsPending()) ShowNewRows(); }
+    else return false;
     return true;
 }
 

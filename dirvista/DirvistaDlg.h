@@ -8,6 +8,7 @@
 #include "dirvista/scan/FolderRow.h"
 #include "dirvista/scan/ScanLock.h"
 #include "dirvista/scan/ScanWorker.h"
+#include "dirvista/scan/UpdatePacer.h"
 #include "framework/Controls.h"
 #include "framework/Gdi.h"
 #include "framework/Handles.h"
@@ -82,6 +83,8 @@ private:
     void OnHeaderClick(NMHDR* header, LRESULT* result);
     void OnSelChangedTree(NMHDR* header, LRESULT* result);
     LRESULT OnScanReport(WPARAM, LPARAM lp);
+    void CollectReports();
+    bool TakeReports(dirvista::ScanWorker& worker);
 
     void OnScanStarted(dirvista::ScanWorker& worker);
     void AddSlice(const dirvista::ScanWorker& worker, size_t index, ULONGLONG bytes);
@@ -89,8 +92,13 @@ private:
     void OnScanFinished();
     void RepaintPie();
     // Repaints the pie at once, unless the last repaint was so recent that painting would
-    // take more than a fifth of the window's time; then a timer repaints it a little later.
+    // take more than a tenth of the window's time; then a timer repaints it a little later.
     void RepaintPieSoon();
+    // Rows go into the list without drawing it (HoldListRedraw) and are shown together,
+    // at most a few times a second.
+    void HoldListRedraw();
+    void ShowNewRows();
+    void ShowNewRowsSoon();
     // Steps the bar, at once unless it was drawn very recently; then a timer applies the
     // steps that came meanwhile together, with one drawing.
     void StepProgressSoon(size_t steps);
@@ -118,10 +126,15 @@ private:
     fw::CProgressCtrl m_progress;
     bool m_bOpeningPath = false;  // expanding the ancestors of a folder being opened
     bool m_bClosing = false;
-    std::chrono::steady_clock::time_point m_nextPieRepaint{};
-    bool m_bPieRepaintPending = false;
-    // Steps of the bar received but not yet applied, and when the bar may next be redrawn.
+    bool m_bCollectingReports = false;  // the collecting timer runs
+    // The pie may spend at most a tenth of the time repainting; the list shows new rows at
+    // most every 100 ms and spends at most a twentieth of the time on it; the bar moves at
+    // most every 50 ms (it redraws itself at once on every step, which costs more than the
+    // walk costs the worker per subfolder).
+    dirvista::UpdatePacer m_piePacer{0x5031, std::chrono::milliseconds(0), 20};
+    dirvista::UpdatePacer m_progressPacer{0x5032, std::chrono::milliseconds(100), 1};
+    dirvista::UpdatePacer m_listPacer{0x5034, std::chrono::milliseconds(100), 20};
+    bool m_bListHeld = false;  // the list does not redraw while rows go in
+    // Steps of the bar received but not yet applied.
     size_t m_nPendingSteps = 0;
-    std::chrono::steady_clock::time_point m_nextProgressUpdate{};
-    bool m_bProgressUpdatePending = false;
 };

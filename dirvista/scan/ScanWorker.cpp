@@ -137,8 +137,14 @@ std::vector<ScanReport> ScanWorker::TakeReports(size_t limit, bool& bMoreWaiting
     taken.insert(taken.end(), m_reports.begin(), m_reports.begin() + static_cast<std::ptrdiff_t>(count));
     m_reports.erase(m_reports.begin(), m_reports.begin() + static_cast<std::ptrdiff_t>(count));
     bMoreWaiting = !m_reports.empty();
-    if (!bMoreWaiting) m_bWakePosted = false;
     return taken;
+}
+
+bool ScanWorker::ReleaseWake() {
+    std::lock_guard<std::mutex> guard(m_reportMutex);
+    if (!m_reports.empty()) return false;
+    m_bWakePosted = false;
+    return true;
 }
 
 }  // namespace dirvista

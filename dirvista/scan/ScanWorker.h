@@ -6,7 +6,11 @@
 // finished), and the window's own thread takes them (TakeReports) when woken by a posted
 // WM_SCAN_REPORT and changes the pie, the list and the row icons itself. So no window
 // object or model the window paints is touched from the worker thread, and the worker never
-// waits for the window to paint: at most one wake-up message is in the window's queue.
+// waits for the window to paint.
+//
+// A wake-up stays in force until the window says it has gone quiet (ReleaseWake): while
+// reports keep coming, the window collects them at its own pace instead of being woken for
+// each one, and the first report after a quiet spell wakes it at once.
 //
 // The progress bar steps once per direct subfolder of each measured folder (as the walk
 // enters it). The worker does not step the bar itself (a SendMessage would make the walk
@@ -71,10 +75,12 @@ public:
     // Waits for the thread, handling messages that other threads send to this one meanwhile.
     void WaitForEnd() const;
 
-    // Removes and returns the waiting reports, oldest first, at most `limit` of them. When
-    // none are left, the next report posts a new wake-up; otherwise `bMoreWaiting` is set
-    // and no wake-up comes.
+    // Removes and returns the waiting reports, oldest first, at most `limit` of them;
+    // `bMoreWaiting` tells whether some are left.
     std::vector<ScanReport> TakeReports(size_t limit, bool& bMoreWaiting);
+    // When no report is waiting, lets the next one post a new wake-up and returns true;
+    // otherwise returns false and the window must keep collecting.
+    bool ReleaseWake();
 
     HTREEITEM Item() const { return m_hItem; }
     const std::vector<std::wstring>& Folders() const { return m_folders; }

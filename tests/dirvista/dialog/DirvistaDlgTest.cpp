@@ -148,6 +148,20 @@ bool ScanLockIsFree() {
 
 // The viewer's window over a fixture on drive T:. The fixture is made before the window,
 // because the tree reads the drives and their first level once, when first focused.
+// The colour the list shows on screen at the centre of a row's icon.
+COLORREF DrawnRowIconColour(CDirvistaDlg& dialog, int row) {
+    HWND list = dialog.List().m_hWnd;
+    ::UpdateWindow(list);
+    RECT icon{};
+    icon.left = LVIR_ICON;
+    if (!::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&icon)))
+        return CLR_INVALID;
+    HDC dc = ::GetDC(list);
+    const COLORREF colour = ::GetPixel(dc, (icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+    ::ReleaseDC(list, dc);
+    return colour;
+}
+
 class DirvistaDlgTest : public ::testing::Test {
 protected:
     void TearDown() override { dlg.reset(); }
@@ -262,6 +276,8 @@ TEST_F(DirvistaDlgTest, FiveThousandSubfoldersGiveFiveThousandRows) {
     const auto last = std::find(paths.begin(), paths.end(), L"T:\\\\big\\4999");
     ASSERT_NE(last, paths.end());
     EXPECT_EQ(dlg->List().GetItemText(static_cast<int>(last - paths.begin()), 1), L"3");
+    // The rows went in without the list drawing each; at the end it draws them.
+    EXPECT_EQ(DrawnRowIconColour(*dlg, 0), SliceColor(0));
 }
 
 TEST_F(DirvistaDlgTest, HeaderClicksSortAndTheDirectionAlternatesOverAllClicks) {
