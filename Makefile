@@ -54,6 +54,7 @@ test: dist
 	cd $(TB) && WINEPREFIX=$(TEST_PREFIX) WINE_GRAPHICS=null ctest -j$(JOBS) --output-on-failure --timeout 300
 
 run: build
+	@cmake --build $(TB) --target demo_open_drive >/dev/null
 	@WINEPREFIX=$(RUN_PREFIX) sh scripts/run-app.sh $(TB) $(APP) $(B)
 
 bench: build

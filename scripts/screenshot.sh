@@ -1,13 +1,20 @@
 #!/bin/sh
 # Inside an X server: start a program in a Wine virtual desktop (so windows get their
 # frames), wait, photograph the screen, end the program.
-#   screenshot.sh <exe> <png> <seconds>
-exe=$1; png=$2; secs=$3
+#   screenshot.sh <png> <seconds> <exe> [<argument>...]
+# Arguments that are existing files are given to the program as Windows paths.
+png=$1; secs=$2; shift 2
 here=$(cd "$(dirname "$0")" && pwd)
-# explorer /desktop wants a Windows path: Z: is the whole Linux file system.
-winexe="Z:$(cd "$(dirname "$exe")" && pwd | sed 's|/|\\|g')\\$(basename "$exe")"
 . "$here/wine-env.sh"
-$WINE explorer /desktop=orvana,1280x1024 "$winexe" &
+# explorer /desktop wants Windows paths: Z: is the whole Linux file system.
+for a in "$@"; do
+  if [ -e "$a" ]; then
+    a="Z:$(cd "$(dirname "$a")" && pwd | sed 's|/|\\|g')\\$(basename "$a")"
+  fi
+  set -- "$@" "$a"
+  shift
+done
+$WINE explorer /desktop=orvana,1280x1024 "$@" &
 pid=$!
 sleep "$secs"
 import -window root "$png"
