@@ -24,7 +24,7 @@ constexpr ULONGLONG kReportBudgetMs = 10;
 // While a worker keeps reporting, its reports are collected this often rather than on a
 // wake-up per report: a folder of small subfolders gives hundreds of reports a second.
 constexpr UINT_PTR kReportTimer = 0x5033;
-constexpr UINT kReportCollectMs = 30;
+constexpr UINT kReportCollectMs = 50;
 
 // Splits "C:\a\b" (or the tree's form "C:\\a\b") into the drive root "C:\" and the names
 // below it.

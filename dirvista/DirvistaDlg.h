@@ -92,7 +92,7 @@ private:
     void OnScanFinished();
     void RepaintPie();
     // Repaints the pie at once, unless the last repaint was so recent that painting would
-    // take more than a twentieth of the window's time; then a timer repaints it a little later.
+    // take more than a fortieth of the time; then a timer repaints it a little later.
     void RepaintPieSoon();
     // Rows go into the list without drawing it (HoldListRedraw) and are shown together,
     // at most a few times a second.
@@ -127,11 +127,11 @@ private:
     bool m_bOpeningPath = false;  // expanding the ancestors of a folder being opened
     bool m_bClosing = false;
     bool m_bCollectingReports = false;  // the collecting timer runs
-    // The pie may spend at most a twentieth of the time repainting; the list shows new rows at
+    // The pie may spend at most a fortieth of the time repainting; the list shows new rows at
     // most every 100 ms and spends at most a twentieth of the time on it; the bar moves at
     // most every 100 ms (it redraws itself at once on every step, which costs more than the
     // walk costs the worker per subfolder).
-    dirvista::UpdatePacer m_piePacer{0x5031, std::chrono::milliseconds(0), 20};
+    dirvista::UpdatePacer m_piePacer{0x5031, std::chrono::milliseconds(0), 40};
     dirvista::UpdatePacer m_progressPacer{0x5032, std::chrono::milliseconds(100), 1};
     dirvista::UpdatePacer m_listPacer{0x5034, std::chrono::milliseconds(100), 20};
     bool m_bListHeld = false;  // the list does not redraw while rows go in
