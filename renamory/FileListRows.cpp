@@ -11,9 +11,10 @@ namespace renamory {
 namespace {
 
 // Row operations here touch every row, and a message sent to the list goes through its
-// subclass chain first, where Wine looks the subclass data up as a window property: a
-// wineserver round trip per message. For many rows that is most of the time spent,
-// so these messages go straight to the list view's own procedure. They are plain reads and
+// subclasses first: our object's procedure, and any subclass installed with
+// SetWindowSubclass, whose data Wine looks up as a window property (a wineserver round trip
+// per message). For many rows that can be most of the time spent, so these messages go
+// straight to the list view's own procedure. They are plain reads and
 // writes of row texts, which no subclass of the list acts on. (Notifications to the dialog
 // still go out as usual.)
 class DirectList {

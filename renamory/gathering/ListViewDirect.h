@@ -2,9 +2,10 @@
 // Row reads and insertions sent straight to a list view's own window procedure, past the
 // subclasses on it.
 //
-// Wine keeps a SetWindowSubclass chain in a window property, so every message through it
-// costs two wineserver round trips; for the tens of thousands of row reads and insertions of
-// a large drop that outweighs the work itself many times over. Only used for messages that
+// Every message to the list passes its subclasses first, and Wine keeps a SetWindowSubclass
+// chain in a window property, read on every message (a wineserver round trip); for the tens
+// of thousands of row reads and insertions of a large drop, passing through the subclasses
+// can outweigh the work itself. Only used for messages that
 // no subclass of the file list handles (reading item texts, inserting rows, counting).
 #include "framework/Win32.h"
 
