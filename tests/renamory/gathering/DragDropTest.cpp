@@ -393,10 +393,13 @@ TEST_F(FileListHost, ARowDroppedBackOntoItsOwnDialogIsRefusedAndStays) {
     const std::wstring file = tree.File(L"stay.txt", 1);
     CountingDropTarget own(&files);
     ASSERT_TRUE(own.Register(dialog.m_hWnd));
-    ::ShowWindow(dialog.m_hWnd, SW_SHOW);
+    // Above the windows other tests (run alongside) may show where the cursor goes.
+    ::SetWindowPos(dialog.m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     RECT r{};
     ::GetWindowRect(files.m_hWnd, &r);
-    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ::SetCursorPos(centre.x, centre.y);
+    ASSERT_EQ(dialog.m_hWnd, ::GetAncestor(::WindowFromPoint(centre), GA_ROOT));
     AddRows({file});
     files.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
 
