@@ -148,9 +148,12 @@ bool ScanLockIsFree() {
 
 // The viewer's window over a fixture on drive T:. The fixture is made before the window,
 // because the tree reads the drives and their first level once, when first focused.
-// The colour the list shows on screen at the centre of a row's icon.
+// The colour the list shows on screen at the centre of a row's icon. (Painting into a
+// memory DC would not do: the list paints its rows there even while it is not redrawing.)
 COLORREF DrawnRowIconColour(CDirvistaDlg& dialog, int row) {
     HWND list = dialog.List().m_hWnd;
+    // Above the windows of tests that run alongside.
+    ::SetWindowPos(dialog.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::UpdateWindow(list);
     RECT icon{};
     icon.left = LVIR_ICON;
