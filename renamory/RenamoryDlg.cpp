@@ -23,21 +23,6 @@ using renamory::kCurrentNameColumn;
 
 namespace {
 
-enum ControlId : int {
-    kIdFileList = 1000,
-    kIdAdd = 1001,
-    kIdRemove = 1002,
-    kIdPattern = 1003,
-    kIdStart = 1004,
-    kIdProgress = 1005,
-    kIdPreview = 1007,
-    kIdTokenName = 1012,
-    kIdTokenCount = 1013,
-    kIdTokenRandom = 1014,
-    kIdTokenDate = 1015,
-    kIdTokenTime = 1016,
-};
-
 // Typing stops at this many characters in the pattern edit.
 constexpr int kPatternTypingLimit = 100;
 

@@ -14,6 +14,22 @@ namespace renamory {
 class RenameJob;
 }
 
+// Control identifiers of the main dialog's template.
+enum RenamoryControlId : int {
+    kIdFileList = 1000,
+    kIdAdd = 1001,
+    kIdRemove = 1002,
+    kIdPattern = 1003,
+    kIdStart = 1004,
+    kIdProgress = 1005,
+    kIdPreview = 1007,
+    kIdTokenName = 1012,
+    kIdTokenCount = 1013,
+    kIdTokenRandom = 1014,
+    kIdTokenDate = 1015,
+    kIdTokenTime = 1016,
+};
+
 class CRenamoryDlg : public fw::CDialog {
 public:
     CRenamoryDlg();

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kTreeId = 1046;
-constexpr int kListId = 1049;
-
 // "D:\Media\Music" -> "D:\", "Media", "Music": the texts of the tree items on the way.
 std::vector<std::wstring> TreeSteps(const std::wstring& folder) {
     std::vector<std::wstring> steps;
@@ -46,8 +43,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
 
     CDirvistaDlg dialog;
     if (!dialog.Create()) return 1;
-    HWND tree = dialog.GetDlgItem(kTreeId);
-    HWND list = dialog.GetDlgItem(kListId);
+    HWND tree = dialog.GetDlgItem(IDC_FOLDER_TREE);
+    HWND list = dialog.GetDlgItem(IDC_FOLDER_LIST);
     // The scan starts a moment after the selection; the dialog says when it is over.
     const auto idle = [&] { return !dialog.IsScanning() && ::IsWindowEnabled(tree); };
 

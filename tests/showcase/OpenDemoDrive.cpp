@@ -2,13 +2,11 @@
 // tree (the demo drive D:), as a user's click would, so that the screenshot shows a measured
 // folder: the pie, the list and the frames. The viewer keeps running afterwards.
 //   demo_open_drive <Dirvista.exe> <drive letter>
-#include "framework/Win32.h"
+#include "dirvista/DirvistaDlg.h"
 
 #include <string>
 
 namespace {
-
-constexpr int kTreeId = 1046;
 
 struct Search {
     DWORD processId;
@@ -20,7 +18,7 @@ BOOL CALLBACK FindTree(HWND window, LPARAM lp) {
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
     if (owner != search->processId || !::IsWindowVisible(window)) return TRUE;
-    search->tree = ::GetDlgItem(window, kTreeId);
+    search->tree = ::GetDlgItem(window, IDC_FOLDER_TREE);
     return search->tree ? FALSE : TRUE;
 }
 

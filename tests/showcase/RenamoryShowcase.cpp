@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kListId = 1000;
 constexpr int kPatternId = 1003;
 constexpr int kPreviewId = 1007;
 constexpr int kCountButtonId = 1013;
@@ -45,7 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     {
         CRenamoryDlg dialog;
         if (dialog.Create()) {
-            HWND list = dialog.GetDlgItem(kListId);
+            HWND list = dialog.GetDlgItem(kIdFileList);
             HWND pattern = dialog.GetDlgItem(kPatternId);
 
             // The rows Add... would make: each picked path inserted at the top, so the last

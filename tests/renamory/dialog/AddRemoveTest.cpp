@@ -43,7 +43,7 @@ TEST_F(AddTest, CancelledPickAddsNothingAndStartKeepsItsState) {
 
 TEST_F(RemoveTest, WithoutSelectionSaysSo) {
     Add({L"C:\\a.txt"});
-    Click(kRemove);
+    Click(kIdRemove);
     ASSERT_EQ(1u, messages.Calls().size());
     EXPECT_EQ(L"No items were selected!", messages.Calls()[0].text);
     EXPECT_EQ(L"Orvana Renamory", messages.Calls()[0].caption);
@@ -55,7 +55,7 @@ TEST_F(RemoveTest, AfterPreviewRemovesExactlyThatRowsPair) {
     Add({L"C:\\d\\c.txt", L"C:\\d\\b.txt", L"C:\\d\\a.txt"});  // rows a, b, c
     PreviewOk(L"n[COUNT]");
     SelectRow(1);
-    Click(kRemove);
+    Click(kIdRemove);
     EXPECT_EQ((std::vector<std::wstring>{L"C:\\d\\a.txt", L"C:\\d\\c.txt"}), CurrentNames());
     EXPECT_EQ((std::vector<std::wstring>{L"C:\\d\\a.txt", L"C:\\d\\c.txt"}), Entries(dialog.CurrentPaths()));
     EXPECT_EQ((std::vector<std::wstring>{L"C:\\d\\n1.txt", L"C:\\d\\n3.txt"}), Entries(dialog.NewPaths()));
@@ -67,12 +67,12 @@ TEST_F(RemoveTest, StartIsDisabledWhenTheTopRowHasNoModifiedName) {
     PreviewOk(L"x");
     Add({L"C:\\d\\new.txt"});  // at the top, without a modified name
     SelectRow(1);
-    Click(kRemove);
+    Click(kIdRemove);
     EXPECT_EQ(std::vector<std::wstring>{L"C:\\d\\new.txt"}, CurrentNames());
     EXPECT_FALSE(IsStartEnabled());
 
     SelectRow(0);
-    Click(kRemove);
+    Click(kIdRemove);
     EXPECT_EQ(0, RowCount());
     EXPECT_FALSE(IsStartEnabled());
 }

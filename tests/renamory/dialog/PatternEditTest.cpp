@@ -20,7 +20,7 @@ DWORD Caret(HWND edit) {
 }
 
 TEST_F(PatternEditTest, AtOneHundredCharactersOnlyEditingKeysGetThrough) {
-    const HWND edit = Item(kPattern);
+    const HWND edit = Item(kIdPattern);
     const std::wstring full(100, L'a');
     const WPARAM swallowed[] = {'B', VK_SPACE, VK_TAB, VK_RETURN, VK_ESCAPE, VK_UP, VK_DOWN};
     const WPARAM kept[] = {VK_BACK, VK_DELETE, VK_HOME, VK_END, VK_LEFT, VK_RIGHT};
@@ -43,7 +43,7 @@ TEST_F(PatternEditTest, AtOneHundredCharactersOnlyEditingKeysGetThrough) {
 }
 
 TEST_F(PatternEditTest, EditingKeysStillWorkAtTheLimit) {
-    const HWND edit = Item(kPattern);
+    const HWND edit = Item(kIdPattern);
     SetPattern(std::wstring(100, L'a'));
     ::SendMessageW(edit, EM_SETSEL, 100, 100);
 
@@ -64,24 +64,24 @@ TEST_F(PatternEditTest, EditingKeysStillWorkAtTheLimit) {
 TEST_F(PatternEditTest, EnterAtTheLimitDoesNotRunPreview) {
     Add({L"C:\\d\\a.txt"});
     SetPattern(std::wstring(100, L'a'));
-    PressKey(Item(kPattern), VK_RETURN);
+    PressKey(Item(kIdPattern), VK_RETURN);
     EXPECT_TRUE(Texts().empty());
     EXPECT_EQ(std::vector<std::wstring>{L""}, ModifiedNames());
 }
 
 TEST_F(PatternEditTest, TokenButtonsAppendAtTheEndEvenPastTheTypingLimit) {
     const std::pair<int, const wchar_t*> tokens[] = {
-        {kTokenName, L"[NAME]"}, {kTokenCount, L"[COUNT]"}, {kTokenRandom, L"[RAND]"},
-        {kTokenDate, L"[DATE]"}, {kTokenTime, L"[TIME]"},
+        {kIdTokenName, L"[NAME]"}, {kIdTokenCount, L"[COUNT]"}, {kIdTokenRandom, L"[RAND]"},
+        {kIdTokenDate, L"[DATE]"}, {kIdTokenTime, L"[TIME]"},
     };
     for (const auto& [id, token] : tokens) {
         SetPattern(L"ab");
-        ::SendMessageW(Item(kPattern), EM_SETSEL, 0, 0);  // the caret does not matter
+        ::SendMessageW(Item(kIdPattern), EM_SETSEL, 0, 0);  // the caret does not matter
         Click(id);
         EXPECT_EQ(std::wstring(L"ab") + token, Pattern());
     }
     SetPattern(std::wstring(100, L'a'));
-    Click(kTokenName);
+    Click(kIdTokenName);
     EXPECT_EQ(std::wstring(100, L'a') + L"[NAME]", Pattern());
     EXPECT_TRUE(Texts().empty());
 }
@@ -91,19 +91,19 @@ TEST_F(PatternEditTest, TokenLengthCheckUsesTheSecondRowsFolder) {
     // With fewer than two rows only the pattern counts: 253 + 6 fits in 259.
     Add({folder + L"first.txt"});
     SetPattern(std::wstring(253, L'p'));
-    Click(kTokenName);
+    Click(kIdTokenName);
     EXPECT_EQ(259u, Pattern().size());
     EXPECT_TRUE(Texts().empty());
 
     Add({L"C:\\top.txt"});  // the long folder is now the second row
     const std::wstring fits(260 - 50 - 6 - 1, L'p');
     SetPattern(fits);
-    Click(kTokenName);
+    Click(kIdTokenName);
     EXPECT_EQ(fits + L"[NAME]", Pattern());
 
     const std::wstring tooLong = fits + L"p";
     SetPattern(tooLong);
-    Click(kTokenName);
+    Click(kIdTokenName);
     EXPECT_EQ(tooLong, Pattern());
     ASSERT_EQ(1u, messages.Calls().size());
     EXPECT_EQ(L"New file name too large", messages.Calls()[0].text);
@@ -113,7 +113,7 @@ TEST_F(PatternEditTest, TokenLengthCheckUsesTheSecondRowsFolder) {
 TEST_F(PatternEditTest, TokensLeaveModifiedNamesAndStartAlone) {
     Add({L"C:\\d\\a.txt"});
     PreviewOk(L"x");
-    Click(kTokenCount);
+    Click(kIdTokenCount);
     EXPECT_EQ(std::vector<std::wstring>{L"C:\\d\\x.txt"}, ModifiedNames());
     EXPECT_TRUE(IsStartEnabled());
 }

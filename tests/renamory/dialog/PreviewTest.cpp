@@ -31,7 +31,7 @@ TEST_P(PreviewRefusalTest, ShowsItsMessageAndDisablesStart) {
 
     SetPattern(c.pattern);
     messages.Clear();
-    Click(kPreview);
+    Click(kIdPreview);
     ASSERT_EQ(1u, messages.Calls().size()) << c.name;
     const auto& box = messages.Calls()[0];
     EXPECT_EQ(c.message, box.text);
@@ -65,7 +65,7 @@ using PreviewTest = RenamoryDialogTest;
 
 TEST_F(PreviewTest, WithoutRowsAsksForFiles) {
     SetPattern(L"x");
-    Click(kPreview);
+    Click(kIdPreview);
     ASSERT_EQ(1u, messages.Calls().size());
     EXPECT_EQ(L"Please select Files for this operation", messages.Calls()[0].text);
     EXPECT_EQ(kExclamation, messages.Calls()[0].style);
@@ -105,7 +105,7 @@ TEST_F(PreviewTest, ThreeRowsFillTheColumnInRowOrderAndEnableStart) {
 TEST_F(PreviewTest, EnterRunsPreviewAndEscapeDoesNothing) {
     Add({L"C:\\d\\a.txt"});
     SetPattern(L"y");
-    const HWND edit = Item(kPattern);
+    const HWND edit = Item(kIdPattern);
     ::SetFocus(edit);
     ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
     testing_support::PumpPending();

@@ -17,21 +17,6 @@
 
 namespace renamory::test {
 
-enum DialogControl : int {
-    kFileList = 1000,
-    kAdd = 1001,
-    kRemove = 1002,
-    kPattern = 1003,
-    kStart = 1004,
-    kProgress = 1005,
-    kPreview = 1007,
-    kTokenName = 1012,
-    kTokenCount = 1013,
-    kTokenRandom = 1014,
-    kTokenDate = 1015,
-    kTokenTime = 1016,
-};
-
 inline constexpr UINT kExclamation = MB_ICONEXCLAMATION;
 inline constexpr UINT kTopmostExclamation = MB_TOPMOST | MB_ICONEXCLAMATION;
 
@@ -59,16 +44,16 @@ protected:
     // Add... with the picker answering these paths.
     void Add(std::vector<std::wstring> paths) {
         nextPick = std::move(paths);
-        Click(kAdd);
+        Click(kIdAdd);
     }
-    void SetPattern(const std::wstring& text) { ::SetWindowTextW(Item(kPattern), text.c_str()); }
+    void SetPattern(const std::wstring& text) { ::SetWindowTextW(Item(kIdPattern), text.c_str()); }
     std::wstring Pattern() const {
         wchar_t text[1024] = {};
-        ::GetWindowTextW(Item(kPattern), text, 1024);
+        ::GetWindowTextW(Item(kIdPattern), text, 1024);
         return text;
     }
     int RowCount() const {
-        return static_cast<int>(::SendMessageW(Item(kFileList), LVM_GETITEMCOUNT, 0, 0));
+        return static_cast<int>(::SendMessageW(Item(kIdFileList), LVM_GETITEMCOUNT, 0, 0));
     }
     std::vector<std::wstring> Column(int column) const {
         std::vector<std::wstring> cells;
@@ -78,7 +63,7 @@ protected:
             item.iSubItem = column;
             item.pszText = text;
             item.cchTextMax = 600;
-            ::SendMessageW(Item(kFileList), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+            ::SendMessageW(Item(kIdFileList), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                            reinterpret_cast<LPARAM>(&item));
             cells.emplace_back(text);
         }
@@ -90,24 +75,24 @@ protected:
         LVITEMW item{};
         item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageW(Item(kFileList), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+        ::SendMessageW(Item(kIdFileList), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                        reinterpret_cast<LPARAM>(&item));
     }
-    bool IsStartEnabled() const { return ::IsWindowEnabled(Item(kStart)) != FALSE; }
+    bool IsStartEnabled() const { return ::IsWindowEnabled(Item(kIdStart)) != FALSE; }
     int ProgressPosition() const {
-        return static_cast<int>(::SendMessageW(Item(kProgress), PBM_GETPOS, 0, 0));
+        return static_cast<int>(::SendMessageW(Item(kIdProgress), PBM_GETPOS, 0, 0));
     }
     // Runs Preview and expects it to succeed.
     void PreviewOk(const std::wstring& pattern) {
         SetPattern(pattern);
         messages.Clear();
-        Click(kPreview);
+        Click(kIdPreview);
         ASSERT_TRUE(messages.Calls().empty()) << "Preview refused the pattern";
         ASSERT_TRUE(IsStartEnabled());
     }
     // Presses Start and pumps until the run has ended.
     void StartAndWait() {
-        Click(kStart);
+        Click(kIdStart);
         ASSERT_TRUE(testing_support::PumpUntil([this] { return !dialog.IsRenameRunning(); }, 30000));
     }
     std::vector<std::wstring> Texts() const { return messages.Texts(); }

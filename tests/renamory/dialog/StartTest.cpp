@@ -31,7 +31,7 @@ TEST_F(StartTest, AfterPreviewRenamesInRowOrderWithProgress) {
     Add({c, b, a});  // rows a, b, c
     PreviewOk(L"n[COUNT]");
     ObservedMoves moves;
-    ProgressRecorder progress(Item(kProgress));
+    ProgressRecorder progress(Item(kIdProgress));
 
     StartAndWait();
 
@@ -54,7 +54,7 @@ TEST_F(StartTest, PatternModeAfterAnAddAtTheTopRenamesEveryRowWithTheEditedPatte
     PreviewOk(L"x[COUNT]");
     Add({c});  // top row, no modified name
     SetPattern(L"y[COUNT]");
-    Click(kStart);
+    Click(kIdStart);
     EXPECT_FALSE(IsStartEnabled());
     ASSERT_TRUE(testing_support::PumpUntil([this] { return !dialog.IsRenameRunning(); }));
 
@@ -131,7 +131,7 @@ TEST_F(StartTest, RowsOutsideTheRunKeepTheirPlaceAndText) {
     item.mask = LVIF_TEXT;
     item.iItem = RowCount();
     item.pszText = const_cast<wchar_t*>(dropped.c_str());
-    ::SendMessageW(Item(kFileList), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(Item(kIdFileList), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 
     StartAndWait();
     EXPECT_EQ((std::vector<std::wstring>{tree.Path(L"m1.txt"), tree.Path(L"m2.txt"), dropped}), CurrentNames());
@@ -144,9 +144,9 @@ TEST_F(StartTest, RefusalsInTheirOrderLeaveStartDisabled) {
     // Pattern mode (no modified names): the edit is read and checked.
     Add({L"C:\\d\\a.txt"});
     SetPattern(L"");
-    Click(kStart);
+    Click(kIdStart);
     SetPattern(L"a:b");
-    Click(kStart);
+    Click(kIdStart);
     EXPECT_EQ((std::vector<std::wstring>{L"Please type a Regular Expression", kInvalidLong}), Texts());
     EXPECT_FALSE(IsStartEnabled());
 
@@ -154,9 +154,9 @@ TEST_F(StartTest, RefusalsInTheirOrderLeaveStartDisabled) {
     messages.Clear();
     PreviewOk(L"ok");
     SetPattern(L" ");
-    Click(kPreview);
+    Click(kIdPreview);
     SetPattern(L"fine");
-    Click(kStart);
+    Click(kIdStart);
     EXPECT_EQ((std::vector<std::wstring>{L"Incorrect filename", L"Incorrect filename"}), Texts());
     EXPECT_EQ(std::vector<std::wstring>{L"C:\\d\\ok.txt"}, ModifiedNames());
     EXPECT_FALSE(dialog.IsRenameRunning());
@@ -167,7 +167,7 @@ TEST_F(StartTest, InvalidPatternInPatternModeEmptiesTheModifiedNames) {
     PreviewOk(L"ok");
     Add({L"C:\\d\\b.txt"});  // top row without a modified name: pattern mode
     SetPattern(L"x|y");
-    Click(kStart);
+    Click(kIdStart);
     EXPECT_EQ(std::vector<std::wstring>{kInvalidLong}, Texts());
     EXPECT_EQ(std::vector<std::wstring>(2, L""), ModifiedNames());
     EXPECT_FALSE(IsStartEnabled());
@@ -175,7 +175,7 @@ TEST_F(StartTest, InvalidPatternInPatternModeEmptiesTheModifiedNames) {
 
 TEST_F(StartTest, WithoutRowsAsksForFiles) {
     SetPattern(L"x");
-    Click(kStart);
+    Click(kIdStart);
     EXPECT_EQ(std::vector<std::wstring>{L"Please select Files for this operation"}, Texts());
 }
 
@@ -214,16 +214,16 @@ TEST_F(StartTest, DialogStaysUsableDuringARunWithoutChangingIt) {
     Add(picks);  // rows f1..f4
     PreviewOk(L"r[COUNT]");
     ObservedMoves moves(/*holdBefore=*/1);
-    Click(kStart);
+    Click(kIdStart);
     ASSERT_TRUE(testing_support::PumpUntil([&] { return moves.IsHeld(); }));
 
     SelectRow(3);
-    Click(kRemove);           // f4's row goes; its file is still renamed
+    Click(kIdRemove);           // f4's row goes; its file is still renamed
     Add({late});              // a new top row, not part of the run
     SetPattern(L"other");
-    Click(kPreview);          // refused (duplicates), and changes nothing of the run
-    Click(kTokenDate);
-    Click(kStart);
+    Click(kIdPreview);          // refused (duplicates), and changes nothing of the run
+    Click(kIdTokenDate);
+    Click(kIdStart);
     EXPECT_TRUE(dialog.IsRenameRunning());
     moves.Release();
     ASSERT_TRUE(testing_support::PumpUntil([this] { return !dialog.IsRenameRunning(); }));
